@@ -1,15 +1,11 @@
-# lingotab_add_test(NAME SOURCES file... LIBS lib... [GUI])
+# lingotab_add_test(NAME SOURCES file... LIBS lib...)
 # One GoogleTest executable per call, registered with CTest. Every test runs
-# headless, with its own registry and workbook folders, and never opens a viewer.
+# headless (a QApplication on the offscreen platform), with its own registry
+# and workbook folders, and never opens a viewer.
 function(lingotab_add_test name)
-    cmake_parse_arguments(T "GUI" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${T_SOURCES})
-    if(T_GUI)
-        target_link_libraries(${name} PRIVATE lingotab_test_support_gui)
-    else()
-        target_link_libraries(${name} PRIVATE lingotab_test_support)
-    endif()
-    target_link_libraries(${name} PRIVATE ${T_LIBS})
+    target_link_libraries(${name} PRIVATE lingotab_test_support ${T_LIBS})
     set(scratch ${CMAKE_BINARY_DIR}/test-scratch/${name})
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
