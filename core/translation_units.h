@@ -11,6 +11,8 @@ struct TTranslateString {
     QString Resource;  // the unit's "resname"
     QString Source;    // text of its "source" child
     QString Target;    // text of its "target" child
+
+    bool operator==(const TTranslateString&) const = default;
 };
 
 // Translation units in document order.
