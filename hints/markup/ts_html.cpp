@@ -3,9 +3,11 @@
 #include <QStringList>
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 #include "hints/markup/markup_color.h"
 #include "platform/exception.h"
+#include "platform/integer_text.h"
 
 namespace lingotab::hints {
 namespace {
@@ -21,11 +23,11 @@ QString upperKeepingPositions(const QString& text) {
     return upped;
 }
 
+// The platform's integer rule, with its conversion error.
 int toInteger(const QString& value) {
-    bool ok = false;
-    const int result = value.toInt(&ok, 10);
-    if (!ok) throw Exception(QStringLiteral("'%1' is not a valid integer value").arg(value));
-    return result;
+    const std::optional<std::int32_t> result = platform::parseInteger(value);
+    if (!result) throw Exception(QStringLiteral("'%1' is not a valid integer value").arg(value));
+    return *result;
 }
 
 int clampToInt(qint64 value) {

@@ -53,6 +53,7 @@ const MarkupCase kCases[] = {
      {"0,0 a s12", "6,0 b s10"},
      {11, 14}},
     {"<font size=- size=+>a", {0, 0}, {"0,0 a"}, {4, 10}},
+    {"<font size=\" 12\">a<font size=$C>b", {0, 0}, {"0,0 a s12", "6,0 b s12"}, {12, 14}},
     {"<font color=#ff0000>a", {0, 0}, {"0,0 a #ff0000"}, {4, 10}},
     {"<font color=ff0000>a", {0, 0}, {"0,0 a #ff0000"}, {4, 10}},
     {"<font color=ff0000h>a", {0, 0}, {"0,0 a #ff0000"}, {4, 10}},
