@@ -4,19 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include "core/support/printers.h"
 #include "support/test_support.h"
 
 using lingotab::Exception;
 using lingotab::core::ExtractTranslations;
 using lingotab::core::TTranslateArr;
 using lingotab::core::TTranslateString;
-
-namespace lingotab::core {
-void PrintTo(const TTranslateString& s, std::ostream* os) {
-    *os << "{" << s.Resource.toStdString() << " | " << s.Source.toStdString() << " | "
-        << s.Target.toStdString() << "}";
-}
-}  // namespace lingotab::core
 
 namespace {
 
@@ -104,8 +98,7 @@ TEST(ExtractTranslations, TakesUnitsByFilterAndTextRule) {
         {"a body without units", u"", false, {}},
     };
     for (const UnitCase& c : cases)
-        EXPECT_EQ(extract(fileWithBody(c.body), c.translatedOnly), c.expected)
-            << c.name;
+        EXPECT_EQ(extract(fileWithBody(c.body), c.translatedOnly), c.expected) << c.name;
 }
 
 TEST(ExtractTranslations, NavigatesByPositionWhateverTheNames) {
