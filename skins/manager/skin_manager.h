@@ -17,6 +17,9 @@ class QMenu;
 
 namespace lingotab::skins {
 
+class TacIniModel;
+class TacImageLookup;
+
 enum TacSkinTypes { stUnpacked, stPacked, stAllSkins };
 
 class TsSkinManager : public QObject, public TacSkinContent {
@@ -100,8 +103,10 @@ class TsSkinManager : public QObject, public TacSkinContent {
     void afterChange();
 
   private:
-    void loadNamedSkin(bool packed);
+    void commitSkin(const TacIniModel* model, const TacImageLookup& images, const QString& skinPath,
+                    bool packed);
     void RemoveSkin();
+    QString catalogue(QStringList& sl, TacSkinTypes SkinType, bool withInternal) const;
     QString packageFilePath(const QString& name) const;
 
     TsStoredSkins internalSkins_;
@@ -111,8 +116,8 @@ class TsSkinManager : public QObject, public TacSkinContent {
     bool skinIsPacked_ = false;
     bool skinRemoving_ = false;
     bool nonAutoUpdate_ = false;
-    QString menuCaption_;
-    QString internalMarker_;
+    QString menuCaption_ = QStringLiteral("Доступные стили");
+    QString internalMarker_ = QStringLiteral("(internal)");
 };
 
 }  // namespace lingotab::skins
