@@ -38,7 +38,7 @@ qsizetype foldLineBreaks(char* data, qsizetype size) {
 
 }  // namespace
 
-TranslationText::TranslationText(const QString& text) : text_(text), utf8_(text.toUtf8()) {
+TranslationText::TranslationText(QByteArray utf8) : utf8_(std::move(utf8)) {
     const char* data = utf8_.constData();
     const qsizetype size = utf8_.size();
     const qsizetype second = nextLineStart(data, size, 0);
@@ -57,19 +57,17 @@ TranslationText::TranslationText(const QString& text) : text_(text), utf8_(text.
 }
 
 QString TranslationText::line(int number) const {
-    if (number == 2) return {};
-    const QChar* data = text_.constData();
-    const qsizetype size = text_.size();
+    const char* data = utf8_.constData();
+    const qsizetype size = utf8_.size();
     qsizetype start = 0;
-    for (int current = 1; current < number; ++current) {
-        qsizetype i = start;
-        while (i < size && data[i] != u'\r' && data[i] != u'\n') ++i;
-        if (i >= size) return {};
-        start = (data[i] == u'\r' && i + 1 < size && data[i + 1] == u'\n') ? i + 2 : i + 1;
+    for (int current = 1; current < number && start >= 0; ++current) {
+        const void* lf = std::memchr(data + start, '\n', size - start);
+        start = lf ? static_cast<const char*>(lf) - data + 1 : -1;
     }
-    qsizetype end = start;
-    while (end < size && data[end] != u'\r' && data[end] != u'\n') ++end;
-    return text_.mid(start, end - start);
+    if (number < 1 || start < 0) return {};
+    const void* lf = std::memchr(data + start, '\n', size - start);
+    const qsizetype end = lf ? static_cast<const char*>(lf) - data : size;
+    return QString::fromUtf8(data + start, end - start);
 }
 
 }  // namespace lingotab::core

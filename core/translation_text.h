@@ -11,19 +11,19 @@ namespace lingotab::core {
 // every line.
 class TranslationText {
   public:
-    // Raises "List index out of bounds (1)" for a text of fewer than two lines.
-    explicit TranslationText(const QString& text);
+    // Takes the text in UTF-8. Raises "List index out of bounds (1)" for a
+    // text of fewer than two lines.
+    explicit TranslationText(QByteArray utf8);
 
-    // The joined text in UTF-8, for the parser. Line breaks are single LF
-    // (the parser folds CR LF into LF anyway), so its line numbers are those
-    // of the joined text.
+    // The joined text in UTF-8, for the parser. Every line break is one LF
+    // (the parser folds CR LF into LF anyway), so the parser's line numbers
+    // are those of the joined text.
     const QByteArray& utf8() const { return utf8_; }
 
     // Line `number` (counted from 1) of the joined text; empty past the end.
     QString line(int number) const;
 
   private:
-    QString text_;  // shares the caller's text, no copy
     QByteArray utf8_;
 };
 

@@ -15,7 +15,12 @@ namespace {
 }  // namespace
 
 void ExtractTranslations(const QString& text, bool translatedOnly, TTranslateArr& translations) {
-    const TranslationText joined(text);
+    ExtractTranslationsFromUtf8(text.toUtf8(), translatedOnly, translations);
+}
+
+void ExtractTranslationsFromUtf8(QByteArray utf8, bool translatedOnly,
+                                 TTranslateArr& translations) {
+    const TranslationText joined(std::move(utf8));
 
     UnitScan scan;
     XmlError error;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <vector>
 
@@ -31,5 +32,10 @@ using TTranslateArr = std::vector<TTranslateString>;
 // `translations` is left as it was when the failure comes before the units
 // are read, and partly rebuilt after that.
 void ExtractTranslations(const QString& text, bool translatedOnly, TTranslateArr& translations);
+
+// The same for a text in UTF-8 (without a byte-order mark), as a file holds
+// it: spares a large file the round trip through UTF-16. Bytes that are not
+// UTF-8 fail as a parse error.
+void ExtractTranslationsFromUtf8(QByteArray utf8, bool translatedOnly, TTranslateArr& translations);
 
 }  // namespace lingotab::core

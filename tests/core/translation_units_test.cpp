@@ -91,10 +91,10 @@ TEST(ExtractTranslations, TakesUnitsByFilterAndTextRule) {
          false,
          {{"a&b & <c>", "'x & y < Яя", "<b>&amp;</b>"}}},
         {"text kept as it stands: blanks, line breaks, quotes",
-         u"<trans-unit resname=\"M\"><source>'  line one\r\nline two\rthree\n</source>"
+         u"<trans-unit resname=\"M\r\nN\"><source>'  line one\r\nline two\rthree\n</source>"
          u"<target> \"q\" </target></trans-unit>",
          false,
-         {{"M", "'  line one\nline two\nthree\n", " \"q\" "}}},
+         {{"M N", "'  line one\nline two\nthree\n", " \"q\" "}}},
         {"a body without units", u"", false, {}},
     };
     for (const UnitCase& c : cases)
@@ -230,13 +230,24 @@ TEST(ExtractTranslations, TableKeptBeforeTheUnitsAndPartlyBuiltAfter) {
     EXPECT_EQ(units, (TTranslateArr{{"A", "'a", ""}}));
 }
 
-TEST(ExtractTranslations, ReadsTheBundledExample) {
+TEST(ExtractTranslations, ReadsTheBundledExampleFromTextOrBytes) {
     // The example carries its declaration on line 2, as translation files do.
-    TTranslateArr all;
-    ExtractTranslations(QString::fromUtf8(lingotab::test::readFile(
-                            lingotab::test::sourcePath(QStringLiteral("examples/Main.dfn")))),
-                        false, all);
-    EXPECT_FALSE(all.empty());
+    const QByteArray bytes =
+        lingotab::test::readFile(lingotab::test::sourcePath(QStringLiteral("examples/Main.dfn")));
+    TTranslateArr fromText, fromBytes;
+    ExtractTranslations(QString::fromUtf8(bytes), false, fromText);
+    lingotab::core::ExtractTranslationsFromUtf8(bytes, false, fromBytes);
+    EXPECT_GT(fromText.size(), 10u);
+    EXPECT_EQ(fromBytes, fromText);
+
+    // Bytes that are not UTF-8 are the parser's to refuse.
+    TTranslateArr units;
+    try {
+        lingotab::core::ExtractTranslationsFromUtf8("<a>\n\n<b>\xC3\x28</b></a>", false, units);
+        ADD_FAILURE() << "no failure";
+    } catch (const Exception& e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("\r\nLine: 3\r\n<b>"))) << e.what();
+    }
 }
 
 }  // namespace
