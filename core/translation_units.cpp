@@ -30,9 +30,7 @@ void ExtractTranslationsFromUtf8(QByteArray utf8, bool translatedOnly,
                         QStringLiteral("\r\n") + joined.line(error.line).left(40));
 
     if (!scan.rootHasChild) indexOutOfBounds(0);
-    if (!scan.fileHasLanguages)
-        throw Exception(
-            QStringLiteral("Could not convert variant of type (Null) into type (OleStr)"));
+    if (!scan.fileHasLanguages) throw Exception(absentAttributeMessage());
     translations.clear();
     if (!scan.fileHasBody) indexOutOfBounds(1);
     translations = std::move(scan.taken);

@@ -220,8 +220,7 @@ struct Scanner {
                                : (!source.empty() && (source[0] == '\'' || source[0] == '"'));
         if (!taken) return;
         if (!hasResname) {
-            stopUnits(
-                QStringLiteral("Could not convert variant of type (Null) into type (OleStr)"));
+            stopUnits(absentAttributeMessage());
             return;
         }
         scan->taken.push_back(
@@ -313,6 +312,10 @@ void onError(void* context, xmlErrorPtr error) {
 }
 
 }  // namespace
+
+QString absentAttributeMessage() {
+    return QStringLiteral("Could not convert variant of type (Null) into type (OleStr)");
+}
 
 bool scanTranslationUnits(const QByteArray& utf8, bool translatedOnly, UnitScan& scan,
                           XmlError& error) {

@@ -30,6 +30,10 @@ struct XmlError {
     int line = 0;
 };
 
+// The error of reading an absent attribute as text: the attribute reads as a
+// null value, which does not convert.
+QString absentAttributeMessage();
+
 // Parses `utf8` in one pass and reads the units of the body under the filter
 // (`translatedOnly`: target not empty; otherwise: source begins with an
 // apostrophe or a double quote). No entity is loaded, nothing is fetched, a
