@@ -1,0 +1,12 @@
+#pragma once
+
+namespace lingotab::app {
+
+// Makes sure the window's font "Tahoma" answers by that name: when the
+// system's font configuration does not know it, the Tahoma files that the
+// Debian package fonts-wine installs outside the configured font folders are
+// added to the program. "Courier" is answered by the configuration's own
+// alias (fonts-urw-base35). Needs the application object.
+void installProgramFonts();
+
+}  // namespace lingotab::app
