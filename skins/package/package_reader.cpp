@@ -24,6 +24,7 @@ class PackageCursor {
   public:
     explicit PackageCursor(QByteArrayView bytes) : bytes_(bytes) {}
 
+    qint64 position() const { return position_; }
     qint64 remaining() const { return bytes_.size() - position_; }
 
     int32_t readInt32() {
@@ -101,7 +102,7 @@ bool isOptionsEntry(const QString& name) {
 
 }  // namespace
 
-TacSkinConvertor readPackage(QByteArrayView packedData) {
+TacSkinConvertor readPackage(QByteArrayView packedData, qint64* bytesRead) {
     if (!packedData.startsWith(kMagic))
         throw Exception(QStringLiteral("Loaded data is not a packed skin file"));
     PackageCursor cursor(packedData);
@@ -127,6 +128,7 @@ TacSkinConvertor readPackage(QByteArrayView packedData) {
     if (!haveOptions) throw Exception(QStringLiteral("Skin package has no options entry"));
     // With exactly one options entry this is the declared count less one.
     package.ImageCount = static_cast<int>(package.Files.size());
+    if (bytesRead) *bytesRead = cursor.position();
     return package;
 }
 

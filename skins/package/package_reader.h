@@ -29,8 +29,9 @@ inline constexpr qint64 kMaxPackageEntrySize = 64 * 1024 * 1024;
 // "Loaded data is not a packed skin file" for a wrong magic, zlib's text for
 // damaged compressed data, "Stream read error" for data that ends early, and
 // an error for oversized entries and for a package without exactly one
-// options entry.
-TacSkinConvertor readPackage(QByteArrayView packedData);
+// options entry. `bytesRead`, when given, receives the length of the
+// package: the end of its last zlib stream.
+TacSkinConvertor readPackage(QByteArrayView packedData, qint64* bytesRead = nullptr);
 
 // Reads and opens a package file; nullopt when the file does not exist.
 // Raises lingotab::Exception when it cannot be read or is damaged.
