@@ -6,6 +6,8 @@
 #include "platform/automation/com.h"
 #include "platform/exception.h"
 
+#include <algorithm>
+
 namespace lingotab::core {
 
 namespace {

@@ -1,6 +1,9 @@
 #include "core/sheet_layout.h"
 
 #include "core/string_ids.h"
+#include "platform/exception.h"
+
+#include <limits>
 
 namespace lingotab::core {
 
@@ -31,7 +34,12 @@ QString longTimeFormat(const QLocale& locale) {
 }  // namespace
 
 int gridRows(int unitCount, bool vertical, int rowsPerUnit) {
-    return (vertical ? unitCount * rowsPerUnit : unitCount) + 1;
+    const qint64 rows = (vertical ? qint64(unitCount) * rowsPerUnit : qint64(unitCount)) + 1;
+    // The footer goes on the row after the grid, so that row must be
+    // countable too.
+    if (rows >= std::numeric_limits<int>::max())
+        throw Exception(QStringLiteral("Too many rows for one worksheet: %1").arg(rows));
+    return static_cast<int>(rows);
 }
 
 std::shared_ptr<const VariantArray2D> buildGrid(const TTranslateArr& translations, bool vertical,

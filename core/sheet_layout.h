@@ -17,7 +17,8 @@ using StringLookup = std::function<QString(int id)>;
 inline constexpr char16_t kHomePage[] = u"https://lingotab.org/products/lingotab/lingotab.htm";
 
 // Number of grid rows, header row included: one row per unit, or
-// `rowsPerUnit` rows per unit in the vertical layout.
+// `rowsPerUnit` rows per unit in the vertical layout. Raises
+// lingotab::Exception when the rows (and the footer's) cannot be counted.
 int gridRows(int unitCount, bool vertical, int rowsPerUnit);
 
 // The grid of a sheet, gridRows() x 3, for cell A1 onwards: the header row

@@ -1,6 +1,7 @@
 #include "core/sheet_layout.h"
 
 #include "core/support/printers.h"
+#include "platform/exception.h"
 
 #include <gtest/gtest.h>
 
@@ -33,6 +34,7 @@ const TTranslateArr kOne{{"Form.Caption", "'Orders'", ""}};
 
 TEST(SheetLayout, HorizontalHasOneRowPerUnit) {
     EXPECT_EQ(gridRows(1, false, 4), 2);
+    EXPECT_EQ(gridRows(30'000'000, false, 100), 30'000'001);
     const auto grid = buildGrid(kOne, false, 4, placeholder);
     // An empty field still gets its apostrophe; a quoted text gets a second one.
     EXPECT_EQ(cellsOf(*grid), (std::vector<std::vector<QString>>{
@@ -43,6 +45,8 @@ TEST(SheetLayout, HorizontalHasOneRowPerUnit) {
 
 TEST(SheetLayout, VerticalGivesEachUnitABlockOfRows) {
     EXPECT_EQ(gridRows(1, true, 4), 5);
+    // A count whose rows overflow is refused, not wrapped round.
+    EXPECT_THROW(gridRows(30'000'000, true, 100), lingotab::Exception);
     EXPECT_EQ(cellsOf(*buildGrid(kOne, true, 4, placeholder)),
               (std::vector<std::vector<QString>>{
                   {"[65125]", "[65126]", "-"},
