@@ -40,6 +40,10 @@ bool TacSkinnedControl::activeState() const {
 }
 
 const QImage& TacSkinnedControl::image() {
+    if (QByteArray key = paintKey(); key != lastKey_) {
+        lastKey_ = std::move(key);
+        SkinData.BGChanged = true;
+    }
     if (SkinData.BGChanged || SkinData.FCacheBmp.size() != control_->size()) {
         QImage& image = SkinData.FCacheBmp;
         if (image.size() != control_->size())
@@ -130,10 +134,6 @@ QByteArray TacSkinnedControl::paintKey() const {
 }
 
 void TacSkinnedControl::paintControl() {
-    if (QByteArray key = paintKey(); key != lastKey_) {
-        lastKey_ = std::move(key);
-        SkinData.BGChanged = true;
-    }
     const QImage shown = fade_->frame(image());
     QPainter painter(control_);
     painter.drawImage(0, 0, shown);
