@@ -30,8 +30,11 @@ def main():
             "fill": color(fill),
             "align": cell.alignment.horizontal,
         }
-    for letter in "ABC":
-        out["widths"][letter] = sheet.column_dimensions[letter].width
+    # A file may give one width to a run of columns.
+    for index, letter in enumerate("ABC", start=1):
+        for dimension in sheet.column_dimensions.values():
+            if dimension.min and dimension.min <= index <= dimension.max:
+                out["widths"][letter] = dimension.width
     print(json.dumps(out))
 
 

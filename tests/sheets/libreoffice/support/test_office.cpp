@@ -7,8 +7,8 @@
 
 #include <com/sun/star/container/XEnumeration.hpp>
 #include <com/sun/star/container/XEnumerationAccess.hpp>
-#include <com/sun/star/container/XNamed.hpp>
 #include <com/sun/star/container/XIndexAccess.hpp>
+#include <com/sun/star/container/XNamed.hpp>
 #include <com/sun/star/frame/XComponentLoader.hpp>
 #include <com/sun/star/util/XCloseable.hpp>
 
@@ -16,10 +16,10 @@
 #include <QElapsedTimer>
 #include <QUrl>
 
-#include <csignal>
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <csignal>
 
 namespace lingotab::test {
 
@@ -74,24 +74,24 @@ bool TestOffice::start() {
     options_.pipeName = QStringLiteral("lingotab-test-%1").arg(getpid());
     options_.headless = true;
     options_.profileUrl = QUrl::fromLocalFile(profileDir_).toString();
+    const int watchdog = watchdogPipe_;
+    options_.started = [watchdog](pid_t group) {
+        if (watchdog >= 0) (void)!write(watchdog, &group, sizeof group);
+    };
     sheets::calc::registerCalcApplication(options_);
 
     automation::CLSID clsid;
     automation::DispatchPtr application;
     QElapsedTimer clock;
     clock.start();
-    const automation::HRESULT hr =
-        automation::succeeded(automation::CLSIDFromProgID(QStringLiteral("Excel.Application"), clsid))
-            ? automation::CoCreateInstance(clsid, application)
-            : automation::REGDB_E_CLASSNOTREG;
+    const automation::HRESULT hr = automation::succeeded(automation::CLSIDFromProgID(
+                                       QStringLiteral("Excel.Application"), clsid))
+                                       ? automation::CoCreateInstance(clsid, application)
+                                       : automation::REGDB_E_CLASSNOTREG;
     startSeconds_ = clock.nsecsElapsed() / 1e9;
-    const auto offices = sheets::calc::startedOfficeProcesses();
-    if (!offices.empty() && watchdogPipe_ >= 0) {
-        const pid_t group = offices.front();
-        (void)!write(watchdogPipe_, &group, sizeof group);
-    }
     if (!automation::succeeded(hr)) {
-        skipReason_ = QStringLiteral("the office did not start: %1").arg(automation::SysErrorMessage(hr));
+        skipReason_ =
+            QStringLiteral("the office did not start: %1").arg(automation::SysErrorMessage(hr));
         return false;
     }
     started_ = true;
@@ -124,14 +124,17 @@ void TestOffice::closeAllDocuments() const {
     for (const auto& document : documents) document->close(true);
 }
 
-Reference<css::sheet::XSpreadsheetDocument> TestOffice::newWorkbook(const QStringList& names) const {
+Reference<css::sheet::XSpreadsheetDocument> TestOffice::newWorkbook(
+    const QStringList& names) const {
     Reference<css::frame::XComponentLoader> loader{desktop(), UNO_QUERY_THROW};
     const Reference<css::sheet::XSpreadsheetDocument> workbook{
-        loader->loadComponentFromURL(OUString("private:factory/scalc"), OUString("_blank"), 0, {}),
+        loader->loadComponentFromURL(rtl::OUString("private:factory/scalc"),
+                                     rtl::OUString("_blank"), 0, {}),
         UNO_QUERY_THROW};
     const auto sheets = workbook->getSheets();
     const Reference<css::container::XIndexAccess> list{sheets, UNO_QUERY_THROW};
-    Reference<css::container::XNamed>(list->getByIndex(0), UNO_QUERY_THROW)->setName(toUno(names.front()));
+    Reference<css::container::XNamed>(list->getByIndex(0), UNO_QUERY_THROW)
+        ->setName(toUno(names.front()));
     for (qsizetype i = 1; i < names.size(); ++i)
         sheets->insertNewByName(toUno(names[i]), static_cast<sal_Int16>(i));
     return workbook;

@@ -14,7 +14,7 @@ namespace lingotab::test {
 // folder, and ended with its whole process group by stop(), or by a
 // watchdog process when the test program dies before that.
 class TestOffice {
-public:
+  public:
     static TestOffice& instance();
 
     // Registers the back end for "Excel.Application" and starts the office
@@ -32,9 +32,10 @@ public:
     // no workbook open.
     void closeAllDocuments() const;
     // A new spreadsheet document with sheets of these names, in front.
-    css::uno::Reference<css::sheet::XSpreadsheetDocument> newWorkbook(const QStringList& sheets) const;
+    css::uno::Reference<css::sheet::XSpreadsheetDocument> newWorkbook(
+        const QStringList& sheets) const;
 
-private:
+  private:
     TestOffice();
     sheets::calc::OfficeOptions options_;
     QString profileDir_;
