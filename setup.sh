@@ -12,6 +12,8 @@ packages=(
   xvfb xauth x11-utils imagemagick xdg-utils
   fonts-wine fonts-urw-base35 fontconfig
   python3 python3-openpyxl
+  # LibreOffice Calc as a spreadsheet back end, and the SDK that builds it
+  libreoffice-calc libreoffice-dev libreoffice-dev-common
 )
 
 missing=()
