@@ -17,7 +17,7 @@
 #include "platform/exception.h"
 #include "skins/internal/internal_skins.h"
 #include "skins/package/package_writer.h"
-#include "test_support.h"
+#include "support/test_support.h"
 
 namespace {
 
@@ -252,9 +252,11 @@ TEST(InternalSkins, EveryReferencedImageIsPacked) {
             for (const auto& [key, value] : keys)
                 if (const auto m = file.match(value); m.hasMatch()) used.insert(m.captured(1));
         for (const QString& name : used) EXPECT_TRUE(packed.count(name)) << name.toStdString();
-        for (const Entry& e : entries)
-            if (e.name != "Options.dat")
+        for (const Entry& e : entries) {
+            if (e.name != "Options.dat") {
                 EXPECT_TRUE(used.count(e.name.toUpper())) << e.name.toStdString();
+            }
+        }
     }
 }
 
