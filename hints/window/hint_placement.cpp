@@ -1,5 +1,7 @@
 #include "hints/window/hint_placement.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <algorithm>
 #include <limits>
 
@@ -15,6 +17,12 @@ qint64 distanceSquared(const QRect& monitor, QPoint p) {
 }
 
 }  // namespace
+
+QList<QRect> monitorBounds() {
+    QList<QRect> result;
+    for (const QScreen* screen : QGuiApplication::screens()) result.append(screen->geometry());
+    return result;
+}
 
 const QRect* nearestMonitor(const QList<QRect>& monitors, QPoint point) {
     const QRect* best = nullptr;

@@ -25,6 +25,9 @@ struct HintPlacement {
 HintPlacement GetArrowPos(QSize size, QPoint anchor, TacMousePosition defaultPos, bool skinned,
                           const QList<QRect>& monitors);
 
+// The full bounds of every monitor of the desktop.
+QList<QRect> monitorBounds();
+
 // The monitor a point belongs to: the one containing it, else the nearest.
 const QRect* nearestMonitor(const QList<QRect>& monitors, QPoint point);
 
