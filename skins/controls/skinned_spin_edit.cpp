@@ -26,6 +26,11 @@ QRect skinnedSpinButtonGeometry(const QSize& box) {
     return {box.width() - kSpinButtonWidth - 2, 2, kSpinButtonWidth, box.height() - 4};
 }
 
+QRect spinButtonGeometry(const QLineEdit* box, const QRect& standard) {
+    const TacSkinnedControl* look = TacSkinnedControl::of(box);
+    return look != nullptr && look->skinned() ? skinnedSpinButtonGeometry(box->size()) : standard;
+}
+
 QRect spinUpButton(const QSize& group) {
     return {0, 0, std::max(group.width(), 15), group.height() / 2};
 }

@@ -18,6 +18,9 @@ inline constexpr int kSpinButtonWidth = 18;
 
 // The arrow group's place in a skinned spin box of `box` size.
 QRect skinnedSpinButtonGeometry(const QSize& box);
+// The arrow group's place: skinned when `box` has an active skinned look,
+// else `standard`.
+QRect spinButtonGeometry(const QLineEdit* box, const QRect& standard);
 // The up button (upper half, rounded down) and the down button (the rest),
 // both at least 15 pixels wide.
 QRect spinUpButton(const QSize& group);

@@ -1,5 +1,7 @@
 #include "skins/controls/ts_memo.h"
 
+#include "skins/scroll/ac_edit_wnd.h"
+
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextDocument>
@@ -12,6 +14,7 @@ TsMemo::TsMemo(QWidget* parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setTabChangesFocus(true);
+    new TacEditWnd(this);  // skinned colours, frame and scroll bars, while a skin is active
 }
 
 // The document's characters as they are, with "\n" between lines. (The

@@ -1,6 +1,8 @@
 #include "skins/controls/ts_spin_edit.h"
 
 #include "platform/integer_text.h"
+#include "skins/controls/skinned_label.h"
+#include "skins/controls/skinned_spin_edit.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -82,6 +84,7 @@ TsSpinEdit::TsSpinEdit(QWidget* parent)
       boundLabel_(new TsLabel(parent)),
       button_(new TsSpinButton(this)) {
     setTextMargins(0, 0, kButtonWidth, 0);
+    new TacSkinnedSpinEdit(this, button_, boundLabel_);  // the skinned look, while a skin is active
     connect(button_, &TsSpinButton::upClick, this, [this] { stepBy(1); });
     connect(button_, &TsSpinButton::downClick, this, [this] { stepBy(-1); });
 }
@@ -157,8 +160,9 @@ void TsSpinEdit::focusOutEvent(QFocusEvent* event) {
 void TsSpinEdit::resizeEvent(QResizeEvent* event) {
     QLineEdit::resizeEvent(event);
     const QRect inside = contentsRect();
-    button_->setGeometry(inside.right() - kButtonWidth + 1, inside.top(), kButtonWidth,
-                         inside.height());
+    button_->setGeometry(spinButtonGeometry(
+        this,
+        QRect(inside.right() - kButtonWidth + 1, inside.top(), kButtonWidth, inside.height())));
     placeBoundLabel();
 }
 
@@ -185,7 +189,7 @@ void TsSpinEdit::placeBoundLabel() {
     if (!boundLabel_) return;
     boundLabel_->adjustSize();
     const QSize size = boundLabel_->size();
-    boundLabel_->move(x() - size.width(), y() + (height() - size.height()) / 2);
+    boundLabel_->move(boundLabelPosition(geometry(), size));
 }
 
 }  // namespace lingotab::skins
