@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPainterPath>
+#include <cmath>
 #include <functional>
 #include <map>
 #include <stdexcept>
@@ -439,18 +440,9 @@ class SkinWriter {
         }
         texture(l_.formTexture);
         // The window frame: outer line, body, inner line; rounded top corners.
-        const int size = 3 * kFrame + 2 + l_.frameRadius;
+        const int corner = frameCorner(), size = 2 * corner + 4;
         const QImage frame = framesPicture(size, size, 1, [&](QPainter& p, const QRectF& r, int) {
-            QPainterPath outer;
-            const qreal rad = l_.frameRadius;
-            const QRectF o = r.adjusted(0.5, 0.5, -0.5, -0.5);
-            outer.moveTo(o.left(), o.bottom());
-            outer.lineTo(o.left(), o.top() + rad);
-            outer.quadTo(o.topLeft(), QPointF(o.left() + rad, o.top()));
-            outer.lineTo(o.right() - rad, o.top());
-            outer.quadTo(o.topRight(), QPointF(o.right(), o.top() + rad));
-            outer.lineTo(o.right(), o.bottom());
-            outer.closeSubpath();
+            const QPainterPath outer = frameOutline(r);
             p.fillPath(outer, l_.frameFill);
             p.setPen(QPen(l_.frameOuter, 1));
             p.drawPath(outer);
@@ -462,10 +454,35 @@ class SkinWriter {
             p.drawRect(inner.adjusted(-1, -1, 0, 0));
         });
         o_.set(QStringLiteral("BORDERSMASK"),
-               img_.mask(Store::Master, {}, frame, 1, Kind::Border,
-                         {kFrame + l_.frameRadius / 2, kFrame + l_.frameRadius / 2,
-                          kFrame + l_.frameRadius / 2, kFrame, 0},
-                         l_.frameFill));
+               img_.mask(Store::MasterBanded, {}, frame, 1, Kind::Border,
+                         {corner, corner, corner, kFrame, 0}, {}, frameInside(size, 1)));
+    }
+
+    // Slices of the frame and title masks, wide enough to hold the rounded corners.
+    int frameCorner() const { return std::max(kFrame, l_.frameRadius + 1); }
+
+    // The window's outline with its rounded top corners, open at the bottom.
+    QPainterPath frameOutline(const QRectF& r) const {
+        QPainterPath outer;
+        const qreal rad = l_.frameRadius;
+        const QRectF o = r.adjusted(0.5, 0.5, -0.5, -0.5);
+        outer.moveTo(o.left(), o.bottom() + 1);
+        outer.lineTo(o.left(), o.top() + rad);
+        outer.quadTo(o.topLeft(), QPointF(o.left() + rad, o.top()));
+        outer.lineTo(o.right() - rad, o.top());
+        outer.quadTo(o.topRight(), QPointF(o.right(), o.top() + rad));
+        outer.lineTo(o.right(), o.bottom() + 1);
+        return outer;
+    }
+
+    // Everything within the outline belongs to the window (its clear pixels
+    // keep the section's own background; only the cut corners show the parent).
+    QImage frameInside(int size, int frames) const {
+        return framesPicture(size, size, frames, [&](QPainter& p, const QRectF& r, int) {
+            QPainterPath inside = frameOutline(r);
+            inside.closeSubpath();
+            p.fillPath(inside, Qt::black);
+        });
     }
 
     void title() {
@@ -489,6 +506,18 @@ class SkinWriter {
             o_.setColor(QStringLiteral("HOTTCBOTTOM"), l_.titleTextShadow);
         }
         texture(l_.titleTexture);
+        // The title band's own rounded top corners, its outline lit when active.
+        const int corner = frameCorner(), size = 2 * corner + 4;
+        const QImage edge = framesPicture(size, size, 2, [&](QPainter& p, const QRectF& r, int i) {
+            const QPainterPath outer = frameOutline(r);
+            p.setPen(QPen(withAlpha(Qt::white, i ? 110 : 60), 1));
+            p.drawPath(outer.translated(0, 1));
+            p.setPen(QPen(l_.frameOuter, 1));
+            p.drawPath(outer);
+        });
+        o_.set(QStringLiteral("BORDERSMASK"),
+               img_.mask(Store::MasterBanded, {}, edge, 2, Kind::Border,
+                         {corner, corner, corner, 0, 0}, {}, frameInside(size, 2)));
         if (l_.captionPlate) {
             o_.section(QStringLiteral("CAPTION"));
             o_.set(QStringLiteral("STATES"), 2);
@@ -541,7 +570,8 @@ class SkinWriter {
         state({}, l_.edit, l_.editText);
         state(QStringLiteral("HOT"), l_.editHot, l_.editText);
         texture(l_.editTexture);
-        const int s = 10;
+        // Slices beyond the rounded corners, so that the repeated edges are straight.
+        const int w = std::max(2, int(std::ceil(l_.editRadius)) + 1), s = 2 * w + 4;
         const QImage ring = framesPicture(s, s, 2, [&](QPainter& p, const QRectF& r, int i) {
             Face f;
             f.top = f.bottom = Qt::transparent;
@@ -555,7 +585,6 @@ class SkinWriter {
                 p.drawRect(r.toRect().adjusted(1, 1, -2, -2));
             }
         });
-        const int w = l_.editRadius > 2 ? 3 : 2;
         // Rounded frames need the mask band for smooth corners.
         Face shape;
         shape.radius = l_.editRadius;
@@ -565,8 +594,10 @@ class SkinWriter {
     }
 
     void faceSection(const std::array<FaceState, 3>& states, Store store, const QString& stem,
-                     int w, int h, int slice, const QColor& behind, bool gradientBackground) {
-        const bool full = store == Store::Master && !gradientBackground;
+                     int w, int h, int slice, const QColor& behind) {
+        // A face kept without a mask band is drawn whole and stretched; with a
+        // mask band only its outline is kept and the section's gradient fills it.
+        const bool full = store == Store::Master;
         o_.set(QStringLiteral("STATES"), 3);
         state({}, full ? behind : states[0].face.bottom, states[0].ink);
         state(QStringLiteral("HOT"), full ? behind : states[1].face.bottom, states[1].ink);
@@ -579,6 +610,12 @@ class SkinWriter {
         const QImage picture = framesPicture(w, h, 3, [&](QPainter& p, const QRectF& r, int i) {
             paintFace(p, r, full ? states[i].face : ringOf(states[i].face));
         });
+        // Repeated edge pieces must lie beyond the rounded corners; stretched
+        // ones (a whole face) may cross them.
+        if (!full) {
+            const int rounding = int(std::ceil(states[0].face.radius)) + 1;
+            slice = std::min(std::max(slice, rounding), (std::min(w, h) - 2) / 2);
+        }
         const Slices s = full ? Slices{slice, slice + 1, slice, slice + 1, 5}
                               : Slices{slice, slice, slice, slice, 0};
         const QImage inside = full ? QImage() : insideOf(w, h, 3, states[0].face);
@@ -591,7 +628,7 @@ class SkinWriter {
         const bool plain = l_.buttonStore == Store::PlainBmp;
         faceSection(l_.button, l_.buttonStore, QStringLiteral("BUTTON"),
                     plain ? kPlainButtonW : kButtonW, plain ? kPlainButtonH : kButtonH,
-                    kButtonSlice, l_.panel, false);
+                    kButtonSlice, l_.panel);
         o_.set(QStringLiteral("SHOWFOCUS"), l_.buttonShowFocus ? 1 : 0);
         if (l_.buttonFading) {
             o_.set(QStringLiteral("FADINGENABLED"), QStringLiteral("TRUE"));
@@ -713,8 +750,7 @@ class SkinWriter {
             o_.section(QString::fromLatin1(b.section));
             // The first button's section serves the other three through inheritance.
             if (b.arrow == Symbol::ArrowLeft) {
-                faceSection(l_.scrollButton, l_.scrollStore, {}, kScroll, kScroll, 3, l_.track,
-                            false);
+                faceSection(l_.scrollButton, l_.scrollStore, {}, kScroll, kScroll, 3, l_.track);
             } else {
                 o_.set(QStringLiteral("PARENTCLASS"), QStringLiteral("SCROLLBTNLEFT"));
             }
@@ -735,7 +771,7 @@ class SkinWriter {
                 if (l_.roundSlider) s.face.radius = 6;
             }
             faceSection(states, l_.scrollStore, {}, kScroll, kScroll, l_.roundSlider ? 6 : 4,
-                        l_.track, false);
+                        l_.track);
             o_.set(QStringLiteral("GLYPHMASK"),
                    img_.mask(Store::MasterBanded, {},
                              framesPicture(kArrow, kArrow, 3,
@@ -752,7 +788,7 @@ class SkinWriter {
         auto states = l_.scrollButton;
         for (auto& s : states) s.face.radius = std::min<qreal>(s.face.radius, 2);
         faceSection(states, l_.scrollStore == Store::Master ? Store::Master : Store::MasterBanded,
-                    {}, 12, 10, 2, l_.edit, false);
+                    {}, 12, 10, 2, l_.edit);
         o_.section(QStringLiteral("SPEEDBUTTON"));
         o_.set(QStringLiteral("PARENTCLASS"), QStringLiteral("SPEEDBUTTON_SMALL"));
     }

@@ -142,17 +142,22 @@ QImage drawPattern(const Texture& t) {
             QPainter p(&img);
             p.setRenderHint(QPainter::Antialiasing);
             Random r(19);
-            for (int i = 0; i < 14; ++i) {
-                const QPointF c(r.unit() * w, r.unit() * h);
-                const double rad = (0.15 + r.unit() * 0.35) * std::max(w, h);
+            // Clouds of the ink colour and a lighter base, brightest along the top
+            // where the tool panel shows them.
+            for (int i = 0; i < 18; ++i) {
+                const QPointF c(r.unit() * w, i < 8 ? r.unit() * h * 0.15 : r.unit() * h);
+                const double rad =
+                    (i < 8 ? 0.06 + r.unit() * 0.12 : 0.15 + r.unit() * 0.35) * std::max(w, h);
                 QRadialGradient g(c, rad);
-                const QColor col = i % 2 ? ink : lighter(base, 25);
-                g.setColorAt(0, withAlpha(col, 70));
+                const QColor col = i % 3 == 0   ? QColor(0x38, 0xc8, 0xff)
+                                   : i % 3 == 1 ? ink
+                                                : lighter(base, 30);
+                g.setColorAt(0, withAlpha(col, i < 8 ? 110 : 80));
                 g.setColorAt(1, withAlpha(col, 0));
                 p.fillRect(img.rect(), g);
             }
             p.setPen(Qt::NoPen);
-            for (int i = 0; i < 300; ++i) {
+            for (int i = 0; i < 900; ++i) {
                 p.setBrush(withAlpha(Qt::white, 60 + int(r.unit() * 160)));
                 p.drawEllipse(QPointF(r.unit() * w, r.unit() * h), 0.7, 0.7);
             }
