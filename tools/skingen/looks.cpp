@@ -714,8 +714,8 @@ Look neutral2() {
 }
 
 Look office12() {
-    Look l = base("Office12Style", "Office-style black and silver", rgb(0xdfe3e8), rgb(0x1e1e1e),
-                  rgb(0xffc35a));
+    Look l = base("Office12Style", "Black title, silver body, amber highlights", rgb(0xdfe3e8),
+                  rgb(0x1e1e1e), rgb(0xffc35a));
     l.frameOuter = rgb(0x0f0f10);
     l.frameInner = rgb(0x5c5f64);
     l.frameFill = rgb(0x35373b);
@@ -1242,8 +1242,8 @@ Look xpSilver() {
 }
 
 Look office2007Blue() {
-    Look l = base("Office2007 Blue", "Office-style light blue", rgb(0xd4e3f7), rgb(0x15428b),
-                  rgb(0xffc84a));
+    Look l = base("Office2007 Blue", "Light blue with warm amber highlights", rgb(0xd4e3f7),
+                  rgb(0x15428b), rgb(0xffc84a));
     l.frameOuter = rgb(0x6593cf);
     l.frameInner = rgb(0xe4eefa);
     l.frameFill = rgb(0xbfdbff);
