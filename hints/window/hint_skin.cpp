@@ -1,6 +1,7 @@
 #include "hints/window/hint_skin.h"
 
 #include "skins/manager/skin_manager.h"
+#include "skins/paint/section_paint.h"
 
 namespace lingotab::hints {
 namespace {
@@ -65,19 +66,20 @@ int HintSkin::borderBottom() const {
 }
 
 int HintSkin::transparency() const {
-    return valid() ? manager->gd[std::size_t(SkinIndex)].Transparency : 0;
+    return valid() ? manager->gd[std::size_t(SkinIndex)].Props[0].Transparency : 0;
 }
 
 QColor HintSkin::fontColor() const {
-    return valid() ? fromTColor(manager->gd[std::size_t(SkinIndex)].FontColor.Color)
+    return valid() ? fromTColor(manager->gd[std::size_t(SkinIndex)].Props[0].FontColor.Color)
                    : QColor(Qt::black);
 }
 
-void HintSkin::paint(QImage& target, QRgb transparentFill) const {
-    Q_UNUSED(transparentFill);
+void HintSkin::paint(QImage& target, skins::TColor transparentFill) const {
     if (!valid()) return;
-    // Until sections are painted by the skin engine: the section's colour.
-    target.fill(fromTColor(manager->gd[std::size_t(SkinIndex)].Color));
+    skins::TCacheInfo beneath;
+    beneath.FillColor = transparentFill;
+    skins::PaintSection(target, *manager, SkinIndex, beneath, QPoint(0, 0), target.rect(), 0, true,
+                        -1, BGIndex);
 }
 
 }  // namespace lingotab::hints

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QString>
 
+#include "skins/options/system_colors.h"
+
 namespace lingotab::skins {
 class TsSkinManager;
 }
@@ -35,8 +37,9 @@ struct HintSkin {
     QColor fontColor() const;  // the section's text colour
 
     // Paints the section over the whole of `target` in the normal state,
-    // with `transparentFill` where the border mask is transparent.
-    void paint(QImage& target, QRgb transparentFill) const;
+    // with `transparentFill` where the border mask's corners are
+    // transparent; magenta: nothing lies beneath.
+    void paint(QImage& target, skins::TColor transparentFill = skins::clFuchsia) const;
 };
 
 }  // namespace lingotab::hints

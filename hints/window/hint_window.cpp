@@ -15,9 +15,10 @@
 namespace lingotab::hints {
 namespace {
 
-// Border pixels that the mask leaves transparent are painted in this
-// colour, which no skin picture uses, so that they can be found again.
-constexpr QRgb kOutsideShape = 0xFFFE00FF;
+// The border mask's transparent corners are painted in this colour, next to
+// magenta and used by no skin picture, so that they can be found again.
+constexpr skins::TColor kOutsideShape = 0x00FF00FE;
+constexpr QRgb kOutsidePixel = 0xFFFE00FFu;
 
 }  // namespace
 
@@ -151,12 +152,12 @@ void TacCustomHintWindow::CreateAlphaBmp(int Width, int Height) {
 QImage TacCustomHintWindow::GetMask() const {
     const QImage& cache = TsHintManager::CurrentHintManager()->FCacheBmp;
     QImage mask(cache.size(), QImage::Format_ARGB32);
-    mask.fill(kOutsideShape);
+    mask.fill(kOutsidePixel);
     skin_.paint(mask, kOutsideShape);
     for (int y = 0; y < mask.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(mask.scanLine(y));
         for (int x = 0; x < mask.width(); ++x) {
-            row[x] = row[x] == kOutsideShape ? 0xFFFFFFFFu : 0xFF000000u;
+            row[x] = row[x] == kOutsidePixel ? 0xFFFFFFFFu : 0xFF000000u;
         }
     }
     return mask;
@@ -166,7 +167,7 @@ QImage TacCustomHintWindow::GetBody() {
     const QImage& cache = TsHintManager::CurrentHintManager()->FCacheBmp;
     QImage body(cache.size(), QImage::Format_ARGB32);
     body.fill(0xFF000000u);
-    skin_.paint(body, kOutsideShape);
+    skin_.paint(body);
     TextOut(body, platformHintFont());
     return body;
 }

@@ -10,6 +10,7 @@
 #include "hints/templates/default_template.h"
 #include "hints/templates/nine_part.h"
 #include "hints/window/hint_fade.h"
+#include "hints/window/hint_font.h"
 #include "hints/window/png_hint_window.h"
 #include "skins/manager/skin_manager.h"
 
@@ -205,19 +206,41 @@ TEST_F(HintFixture, MarkupErrorShowsNoHint) {
     EXPECT_TRUE(window() == nullptr || !window()->isVisible());
 }
 
-TEST_F(HintFixture, SkinnedHintFadesToTheSectionsAlpha) {
+// A "HINT" section, 11 % transparent, with a 9 x 9 border mask of 3-pixel
+// sides whose four corner pixels are magenta (outside the hint's shape).
+struct SkinnedHint : HintFixture {
+    SkinnedHint() {
+        skins::TsGeneralData section;
+        section.ClassName = QStringLiteral("HINT");
+        section.Transparency = 11;
+        section.Color = 0x00D0E0F0;  // red in the low byte
+        section.FontColor.Color = 0x000000FF;
+        section.BorderIndex = 0;
+        section.Props[0] = {section.Color, section.FontColor};
+        section.Props[0].Transparency = section.Transparency;
+        skin.gd.push_back(section);
+        skins::TsMaskData border;
+        border.ClassName = QStringLiteral("HINT");
+        border.PropertyName = QStringLiteral("BORDERSMASK");
+        border.Bmp = QImage(9, 9, QImage::Format_ARGB32);
+        border.Bmp.fill(0xFF404040);
+        for (const QPoint corner : {QPoint(0, 0), QPoint(8, 0), QPoint(0, 8), QPoint(8, 8)}) {
+            border.Bmp.setPixel(corner, 0xFFFF00FF);
+        }
+        border.R = {0, 0, 9, 9};
+        border.ImageCount = 1;
+        border.WL = border.WT = border.WR = border.WB = 3;
+        border.Manager = &skin;
+        skin.ma.push_back(border);
+        manager.setSkinManager(&skin);
+        manager.setUseSkinData(true);
+    }
     skins::TsSkinManager skin;
-    skins::TsGeneralData section;
-    section.ClassName = QStringLiteral("HINT");
-    section.Transparency = 11;
-    section.Color = 0x00D0E0F0;  // blue F0... red in the low byte
-    section.FontColor.Color = 0x000000FF;
-    skin.gd.push_back(section);
-    manager.setSkinManager(&skin);
-    manager.setUseSkinData(true);
-    ASSERT_TRUE(TsHintManager::Skinned());
+};
 
-    machinery.mouseOver(&control);
+TEST_F(SkinnedHint, SizeShapeBodyAndFade) {
+    ASSERT_TRUE(TsHintManager::Skinned());
+    machinery.mouseOver(&other);
     scheduler->fire();
     int last = -1;
     int steps = 0;
@@ -228,10 +251,25 @@ TEST_F(HintFixture, SkinnedHintFadesToTheSectionsAlpha) {
     }
     EXPECT_EQ(steps, kFadeSteps);
     EXPECT_EQ(last, 227);
-    // Without a border mask: the text measured plus 4 free pixels a side;
-    // the body is the section's colour, opaque.
+
+    // The text measured plus the borders and 4 free pixels a side.
+    ImageCanvas canvas(nullptr, platformHintFont());
     const QImage& picture = window()->picture();
-    EXPECT_EQ(picture.pixel(1, 1), qRgba(0xF0, 0xE0, 0xD0, 255));
+    EXPECT_EQ(picture.size(), QSize(canvas.textWidth(QStringLiteral("Other")) + 14,
+                                    canvas.textHeight(QStringLiteral("X")) + 14));
+    EXPECT_EQ(picture.pixel(0, 0), 0u);
+    EXPECT_EQ(picture.pixel(picture.width() - 1, picture.height() - 1), 0u);
+    EXPECT_EQ(picture.pixel(1, 0), 0xFF404040u);
+    EXPECT_EQ(picture.pixel(4, picture.height() - 5), qRgba(0xF0, 0xE0, 0xD0, 255));
+    // The text is drawn in the section's font colour (red).
+    bool reddish = false;
+    for (int y = 7; y < picture.height() - 7; ++y) {
+        for (int x = 7; x < picture.width() - 7; ++x) {
+            const QRgb p = picture.pixel(x, y);
+            reddish |= qRed(p) > 200 && qGreen(p) < 120;
+        }
+    }
+    EXPECT_TRUE(reddish);
 
     manager.setUseSkinData(false);
     EXPECT_FALSE(TsHintManager::Skinned());
