@@ -14,6 +14,18 @@ namespace lingotab::sheets::calc {
 using css::sheet::XSpreadsheetDocument;
 using css::uno::UNO_QUERY;
 
+Variant CalcObject::get(const QString& member, const VariantList&) {
+    automation::notSupported(member);
+}
+
+void CalcObject::put(const QString& member, const VariantList&, const Variant&) {
+    automation::notSupported(member);
+}
+
+Variant CalcObject::call(const QString& member, const VariantList&) {
+    automation::notSupported(member);
+}
+
 void expectArguments(const VariantList& args, std::size_t count) {
     if (args.size() != count) throw Exception(QStringLiteral("Invalid number of parameters."));
 }
@@ -79,18 +91,10 @@ void CalcApplication::put(const QString& member, const VariantList& args, const 
         automation::notSupported(member);
 }
 
-Variant CalcApplication::call(const QString& member, const VariantList&) {
-    automation::notSupported(member);
-}
-
 Variant CalcWorkbooks::get(const QString& member, const VariantList& args) {
     if (member != QLatin1String("Count")) automation::notSupported(member);
     expectArguments(args, 0);
     return guarded([&] { return static_cast<int>(openWorkbooks(session_->desktop()).size()); });
-}
-
-void CalcWorkbooks::put(const QString& member, const VariantList&, const Variant&) {
-    automation::notSupported(member);
 }
 
 Variant CalcWorkbooks::call(const QString& member, const VariantList& args) {

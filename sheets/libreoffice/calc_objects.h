@@ -54,29 +54,28 @@ class CalcSession {
 };
 using SessionPtr = std::shared_ptr<CalcSession>;
 
-class CalcApplication : public automation::IDispatch,
-                        public std::enable_shared_from_this<CalcApplication> {
+// An object of the model: members it does not have are not supported.
+class CalcObject : public automation::IDispatch {
   public:
-    explicit CalcApplication(Reference<css::frame::XDesktop2> desktop);
-    using IDispatch::call;
-    using IDispatch::get;
-    using IDispatch::put;
     Variant get(const QString& member, const VariantList& args) override;
     void put(const QString& member, const VariantList& args, const Variant& value) override;
     Variant call(const QString& member, const VariantList& args) override;
+};
+
+class CalcApplication : public CalcObject, public std::enable_shared_from_this<CalcApplication> {
+  public:
+    explicit CalcApplication(Reference<css::frame::XDesktop2> desktop);
+    Variant get(const QString& member, const VariantList& args) override;
+    void put(const QString& member, const VariantList& args, const Variant& value) override;
 
   private:
     SessionPtr session_;
 };
 
-class CalcWorkbooks : public automation::IDispatch {
+class CalcWorkbooks : public CalcObject {
   public:
     explicit CalcWorkbooks(SessionPtr session) : session_(std::move(session)) {}
-    using IDispatch::call;
-    using IDispatch::get;
-    using IDispatch::put;
     Variant get(const QString& member, const VariantList& args) override;
-    void put(const QString& member, const VariantList& args, const Variant& value) override;
     Variant call(const QString& member, const VariantList& args) override;
 
   private:
@@ -87,16 +86,10 @@ class CalcWorkbooks : public automation::IDispatch {
 std::vector<Reference<css::sheet::XSpreadsheetDocument>> openWorkbooks(
     const Reference<css::frame::XDesktop2>& desktop);
 
-class CalcWorkbook : public automation::IDispatch,
-                     public std::enable_shared_from_this<CalcWorkbook> {
+class CalcWorkbook : public CalcObject, public std::enable_shared_from_this<CalcWorkbook> {
   public:
     CalcWorkbook(SessionPtr session, Reference<css::sheet::XSpreadsheetDocument> document);
-    using IDispatch::call;
-    using IDispatch::get;
-    using IDispatch::put;
     Variant get(const QString& member, const VariantList& args) override;
-    void put(const QString& member, const VariantList& args, const Variant& value) override;
-    Variant call(const QString& member, const VariantList& args) override;
 
     const SessionPtr& session() const { return session_; }
     const Reference<css::sheet::XSpreadsheetDocument>& document() const { return document_; }
@@ -119,27 +112,20 @@ QStringList sheetNames(const Reference<css::sheet::XSpreadsheetDocument>& docume
 // A sheet's position in its workbook, from 0.
 int sheetPosition(const Reference<css::sheet::XSpreadsheet>& sheet);
 
-class CalcWorksheets : public automation::IDispatch {
+class CalcWorksheets : public CalcObject {
   public:
     explicit CalcWorksheets(WorkbookPtr workbook) : workbook_(std::move(workbook)) {}
-    using IDispatch::call;
-    using IDispatch::get;
-    using IDispatch::put;
     Variant get(const QString& member, const VariantList& args) override;
-    void put(const QString& member, const VariantList& args, const Variant& value) override;
     Variant call(const QString& member, const VariantList& args) override;
 
   private:
     WorkbookPtr workbook_;
 };
 
-class CalcWorksheet : public automation::IDispatch {
+class CalcWorksheet : public CalcObject {
   public:
     CalcWorksheet(WorkbookPtr workbook, Reference<css::sheet::XSpreadsheet> sheet)
         : workbook_(std::move(workbook)), sheet_(std::move(sheet)) {}
-    using IDispatch::call;
-    using IDispatch::get;
-    using IDispatch::put;
     Variant get(const QString& member, const VariantList& args) override;
     void put(const QString& member, const VariantList& args, const Variant& value) override;
     Variant call(const QString& member, const VariantList& args) override;
@@ -155,14 +141,11 @@ class CalcWorksheet : public automation::IDispatch {
 
 // A rectangle of cells; whole rows and columns are ranges that span the
 // sheet. What AutoFit fits depends on how the range was reached.
-class CalcRange : public automation::IDispatch {
+class CalcRange : public CalcObject {
   public:
     enum class View { Cells, Rows, Columns };
     CalcRange(SessionPtr session, Reference<css::table::XCellRange> range, View view)
         : session_(std::move(session)), range_(std::move(range)), view_(view) {}
-    using IDispatch::call;
-    using IDispatch::get;
-    using IDispatch::put;
     Variant get(const QString& member, const VariantList& args) override;
     void put(const QString& member, const VariantList& args, const Variant& value) override;
     Variant call(const QString& member, const VariantList& args) override;
@@ -183,18 +166,13 @@ class CalcRange : public automation::IDispatch {
 void writeValues(const Reference<css::table::XCellRange>& range, const Variant& value);
 
 // A range's character or fill properties, as Font and Interior.
-class CalcCellProperties : public automation::IDispatch {
+class CalcCellProperties : public CalcObject {
   public:
     enum class Kind { Font, Interior };
     CalcCellProperties(SessionPtr session, Reference<css::beans::XPropertySet> properties,
                        Kind kind)
         : session_(std::move(session)), properties_(std::move(properties)), kind_(kind) {}
-    using IDispatch::call;
-    using IDispatch::get;
-    using IDispatch::put;
-    Variant get(const QString& member, const VariantList& args) override;
     void put(const QString& member, const VariantList& args, const Variant& value) override;
-    Variant call(const QString& member, const VariantList& args) override;
 
   private:
     SessionPtr session_;

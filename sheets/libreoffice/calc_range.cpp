@@ -80,10 +80,6 @@ Variant CalcRange::call(const QString& member, const VariantList& args) {
     return Variant();
 }
 
-Variant CalcCellProperties::get(const QString& member, const VariantList&) {
-    automation::notSupported(member);
-}
-
 void CalcCellProperties::put(const QString& member, const VariantList& args, const Variant& value) {
     expectArguments(args, 0);
     const auto set = [&](const char* property, const Any& setting) {
@@ -106,10 +102,6 @@ void CalcCellProperties::put(const QString& member, const VariantList& args, con
         set("CharColor", Any(unoColor(value.toInt())));
     else
         automation::notSupported(member);
-}
-
-Variant CalcCellProperties::call(const QString& member, const VariantList&) {
-    automation::notSupported(member);
 }
 
 }  // namespace lingotab::sheets::calc

@@ -106,22 +106,10 @@ Variant CalcWorkbook::get(const QString& member, const VariantList& args) {
     automation::notSupported(member);
 }
 
-void CalcWorkbook::put(const QString& member, const VariantList&, const Variant&) {
-    automation::notSupported(member);
-}
-
-Variant CalcWorkbook::call(const QString& member, const VariantList&) {
-    automation::notSupported(member);
-}
-
 Variant CalcWorksheets::get(const QString& member, const VariantList& args) {
     if (member != QLatin1String("Count")) automation::notSupported(member);
     expectArguments(args, 0);
     return guarded([&] { return static_cast<int>(sheetList(workbook_->document())->getCount()); });
-}
-
-void CalcWorksheets::put(const QString& member, const VariantList&, const Variant&) {
-    automation::notSupported(member);
 }
 
 // Add(Before, After, Count, Type): one new worksheet before Before, after
