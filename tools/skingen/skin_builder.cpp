@@ -683,13 +683,13 @@ class SkinWriter {
         o_.set(QStringLiteral("HOTGRADIENTDATA"),
                verticalGradient({{lighter(l_.menuHot, 25), l_.menuHot, 100}}));
         const Face f{Qt::transparent, Qt::transparent, l_.menuHotBorder, 3, Corner::Round};
-        const QImage ring = framesPicture(10, 10, 2, [&](QPainter& p, const QRectF& r, int i) {
+        const QImage ring = framesPicture(12, 12, 2, [&](QPainter& p, const QRectF& r, int i) {
             if (i) paintFace(p, r, f);
         });
-        // Drawn in the hot state only.
+        // Drawn in the hot state only; slices beyond the rounded corners.
         o_.set(QStringLiteral("BORDERSMASK"),
-               img_.mask(Store::MasterBanded, {}, ring, 2, Kind::Border, {3, 3, 3, 3, 2}, {},
-                         insideOf(10, 10, 2, f)));
+               img_.mask(Store::MasterBanded, {}, ring, 2, Kind::Border, {4, 4, 4, 4, 2}, {},
+                         insideOf(12, 12, 2, f)));
 
         o_.section(QStringLiteral("MENULINE"));
         o_.setColor(QStringLiteral("COLOR"), l_.menu);
