@@ -36,7 +36,7 @@ class CellGrid {
 
 // A cell's displayed text and whether it carries the apostrophe prefix.
 inline bool hasTextPrefix(const QString& raw) {
-    return raw.startsWith(QLatin1Char('\''));
+    return !raw.isEmpty() && raw.front() == u'\'';
 }
 inline QStringView cellText(const QString& raw) {
     return hasTextPrefix(raw) ? QStringView(raw).mid(1) : QStringView(raw);

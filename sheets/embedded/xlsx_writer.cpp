@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QStringEncoder>
+#include <cctype>
+#include <cstring>
 #include <map>
 #include <set>
 #include <tuple>
@@ -88,38 +90,49 @@ class FormatTable {
 class TextEncoder {
   public:
     const char* encode(QStringView text) {
-        if (text.contains(u"_x")) {
-            escaped_ = escapeHexEscapes(text);
-            text = escaped_;
-        }
         buffer_.resize(encoder_.requiredSpace(text.size()) + 1);
         char* end = encoder_.appendToBuffer(buffer_.data(), text);
         *end = '\0';
-        return buffer_.data();
+        buffer_.resize(end - buffer_.data());
+        if (std::memchr(buffer_.constData(), '_', buffer_.size())) escapeHexEscapes();
+        return buffer_.constData();
     }
 
   private:
     // The file format reads "_xHHHH_" as an escaped character; a text that
-    // holds one literally keeps it by escaping its underscore.
-    static QString escapeHexEscapes(QStringView text) {
-        QString out;
-        out.reserve(text.size() + 12);
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            if (text[i] == u'_' && i + 6 < text.size() && text[i + 1] == u'x' &&
-                text[i + 6] == u'_') {
-                bool hex = true;
-                for (int k = 2; k < 6; ++k)
-                    hex = hex && isxdigit(text[i + k].unicode()) && text[i + k].unicode() < 128;
-                if (hex) out += QLatin1String("_x005F");
+    // holds one literally keeps it by escaping its underscore as "_x005F_".
+    void escapeHexEscapes() {
+        const auto isHex = [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); };
+        for (qsizetype i = 0; i + 6 < buffer_.size(); ++i) {
+            const char* p = buffer_.constData() + i;
+            if (p[0] == '_' && p[1] == 'x' && isHex(p[2]) && isHex(p[3]) && isHex(p[4]) &&
+                isHex(p[5]) && p[6] == '_') {
+                buffer_.insert(i, "_x005F", 6);
+                i += 6;
             }
-            out += text[i];
         }
-        return out;
     }
 
     QStringEncoder encoder_{QStringEncoder::Utf8};
     QByteArray buffer_;
-    QString escaped_;
+};
+
+// Saves a worksheet's used range and puts it back when it goes.
+class UsedRange {
+  public:
+    explicit UsedRange(lxw_worksheet* ws)
+        : ws_(ws),
+          rows_{ws->dim_rowmin, ws->dim_rowmax},
+          columns_{ws->dim_colmin, ws->dim_colmax} {}
+    ~UsedRange() {
+        std::tie(ws_->dim_rowmin, ws_->dim_rowmax) = rows_;
+        std::tie(ws_->dim_colmin, ws_->dim_colmax) = columns_;
+    }
+
+  private:
+    lxw_worksheet* ws_;
+    std::pair<lxw_row_t, lxw_row_t> rows_;
+    std::pair<lxw_col_t, lxw_col_t> columns_;
 };
 
 class SheetWriter {
@@ -142,6 +155,11 @@ class SheetWriter {
     // Columns in runs that share one format and width; the boundaries are
     // those of every change limited to some columns.
     void writeColumns() {
+        // The writer counts column formats into the sheet's used range: every
+        // streamed row would then walk all 16,384 columns (ten times the
+        // time of the whole sheet) and the file would claim cells up to XFD.
+        // The used range is that of the cells; keep it so.
+        const UsedRange cells(ws_);
         std::set<int> bounds{1, kMaxColumns + 1};
         for (const FormatLayers::Change& c : layers_.changes())
             if (!c.area.wholeRows()) bounds.insert({c.area.left, c.area.right + 1});
