@@ -1,6 +1,5 @@
 #include "tools/skingen/skin_builder.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QPainterPath>
@@ -11,6 +10,7 @@
 
 #include "tools/skingen/atlas.h"
 #include "tools/skingen/options_text.h"
+#include "tools/skingen/skin_images.h"
 #include "tools/skingen/textures.h"
 
 namespace lingotab::skingen {
@@ -22,132 +22,6 @@ constexpr int kPlainButtonW = 15, kPlainButtonH = 21;  // thirds: 5 x 7 slices
 constexpr int kBox = 13, kSmallBox = 11;
 constexpr int kScroll = 17, kArrow = 9;
 constexpr int kFrame = 4;  // window frame width
-
-QByteArray encode(const QImage& image, const char* format, int quality = -1) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, format, quality))
-        throw std::runtime_error(std::string("cannot encode ") + format);
-    return bytes;
-}
-
-// 24-bit bitmaps: the transparent colour needs no alpha channel.
-QByteArray bmp(const QImage& image) {
-    return encode(image.convertToFormat(QImage::Format_RGB888), "BMP");
-}
-
-enum class Kind { Glyph, Border };
-
-// Slice widths and fill type of a border mask.
-struct Slices {
-    int l = 0, t = 0, r = 0, b = 0;
-    int drawMode = 0;
-};
-
-// The pictures of one skin and the notations that name them.
-class Images {
-  public:
-    explicit Images(const Look& look) : look_(look) {}
-
-    // Stores a picture of `frames` frames as a mask of the chosen kind and
-    // returns the value for the options text. `matte` is what the picture
-    // mostly lies on (for edges of masks without a mask band); `inside` marks
-    // clear pixels that belong to the element.
-    QString mask(Store store, const QString& stem, const QImage& picture, int frames, Kind kind,
-                 Slices s = {}, const QColor& matte = {}, const QImage& inside = {}) {
-        const bool border = kind == Kind::Border;
-        switch (store) {
-            case Store::Master:
-                return inMaster(toMagentaBitmap(picture, matte.isValid() ? matte : look_.face),
-                                [=](const QRect& r) {
-                                    return border ? borderNotation(r, s.l, s.t, s.r, s.b, frames, 0,
-                                                                   s.drawMode, 0)
-                                                  : glyphNotation(r, frames, 0);
-                                });
-            case Store::MasterBanded:
-                return inMaster(toBandedBitmap(picture, inside), [=](const QRect& r) {
-                    return border ? borderNotation(r, s.l, s.t, s.r, s.b, frames, 1,
-                                                   s.drawMode & ~1, 0)
-                                  : glyphNotation(r, frames, 1);
-                });
-            case Store::FileBmp: {
-                const QString name = stem + QStringLiteral(".BMP");
-                files_[name] = bmp(toBandedBitmap(picture, inside));
-                return border
-                           ? fileNotation(name, frames, 1, 0, {s.l, s.t, s.r, s.b, s.drawMode & ~1})
-                           : fileNotation(name, frames, 1, 2);
-            }
-            case Store::PlainBmp: {
-                if (frames != 3 || !border)
-                    throw std::logic_error("plain bitmaps are three-frame borders");
-                const QString name = stem + QStringLiteral(".BMP");
-                files_[name] = bmp(toBandedBitmap(picture, inside));
-                return name;
-            }
-            case Store::Png: {
-                if (border) throw std::logic_error("PNG pictures serve as glyphs");
-                const QString name = stem + QStringLiteral(".PNG");
-                files_[name] = encode(picture.convertToFormat(QImage::Format_ARGB32), "PNG");
-                return fileNotation(name, frames, 0, 4);
-            }
-        }
-        return {};
-    }
-
-    // A glow picture: an own PNG file of the glow image type.
-    QString glow(const QString& stem, const QImage& picture) {
-        const QString name = stem + QStringLiteral(".PNG");
-        files_[name] = encode(picture.convertToFormat(QImage::Format_ARGB32), "PNG");
-        return fileNotation(name, 1, 0, 3);
-    }
-
-    // A texture: a tile of the master bitmap, or a JPEG file (a texture mask or,
-    // above 899,999 pixels, a pattern).
-    QString texture(const Texture& t) {
-        const QImage tile = drawPattern(t);
-        switch (t.store) {
-            case TextureStore::Master:
-                if (t.overlay)
-                    return inMaster(toBandedBitmap(tile),
-                                    [](const QRect& r) { return textureNotation(r, 10, 1); });
-                return inMaster(toMagentaBitmap(tile, t.base), [mode = t.drawMode](const QRect& r) {
-                    return textureNotation(r, mode, 0);
-                });
-            case TextureStore::Jpeg:
-            case TextureStore::BigJpeg:
-                files_[t.file] = encode(tile.convertToFormat(QImage::Format_RGB32), "JPG",
-                                        t.store == TextureStore::BigJpeg ? 55 : 80);
-                return t.file;
-        }
-        return {};
-    }
-
-    // Packs the master bitmap and puts the final notations in place of the
-    // markers that the options text holds so far.
-    QByteArray resolve(QByteArray options) {
-        atlas_.pack();
-        for (size_t i = 0; i < pending_.size(); ++i)
-            options.replace(marker(int(i)), pending_[i](atlas_.rect(int(i))).toLatin1());
-        return options;
-    }
-    QImage master() const { return atlas_.image(); }
-    const std::map<QString, QByteArray>& files() const { return files_; }
-
-  private:
-    static QByteArray marker(int id) { return "<<" + QByteArray::number(id) + ">>"; }
-
-    QString inMaster(const QImage& bitmap, std::function<QString(const QRect&)> notation) {
-        const int id = atlas_.add(bitmap);
-        pending_.push_back(std::move(notation));
-        return QString::fromLatin1(marker(id));
-    }
-
-    const Look& look_;
-    Atlas atlas_{256};
-    std::vector<std::function<QString(const QRect&)>> pending_;
-    std::map<QString, QByteArray> files_;
-};
 
 QString gradientOf(const Face& f) {
     if (f.glass)
@@ -172,7 +46,7 @@ QImage insideOf(int w, int h, int frames, const Face& f) {
 
 class SkinWriter {
   public:
-    explicit SkinWriter(const Look& look) : l_(look), img_(look) {}
+    explicit SkinWriter(const Look& look) : l_(look), img_(look.face) {}
 
     QByteArray options() {
         globalInfo();
