@@ -1,6 +1,5 @@
-// JPEG images through libjpeg, decoded to RGB rows and widened to opaque
-// 32-bit pixels. libjpeg reports errors by longjmp; the frame that calls
-// setjmp holds no C++ objects with destructors.
+// JPEG images through libjpeg, decoded straight into opaque 32-bit pixels. libjpeg reports errors
+// by longjmp; the frame that calls setjmp holds no C++ objects with destructors.
 
 #include "platform/exception.h"
 #include "skins/images/image_formats.h"
@@ -8,9 +7,11 @@
 #include <jpeglib.h>
 #include <csetjmp>
 #include <cstdio>
-#include <vector>
 
 namespace lingotab::skins {
+
+static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN,
+              "JPEG rows are decoded in the byte order of little-endian ARGB32");
 
 namespace {
 
@@ -28,10 +29,9 @@ void onError(j_common_ptr info) {
 
 void onMessage(j_common_ptr, int) {}  // warnings are not shown
 
-// Everything the C side fills in; the caller owns the buffers.
+// Everything the C side fills in; the caller owns the image.
 struct JpegOutput {
     QImage* image = nullptr;
-    std::vector<JSAMPLE>* row = nullptr;
     QString* error = nullptr;
 };
 
@@ -39,18 +39,11 @@ struct JpegOutput {
 bool prepare(JpegOutput& out, JDIMENSION width, JDIMENSION height) {
     try {
         *out.image = allocateBitmap(width, height);
-        out.row->resize(static_cast<size_t>(width) * 3);
         return true;
     } catch (const Exception& error) {
         *out.error = error.message();
         return false;
     }
-}
-
-void storeRow(const JpegOutput& out, int y) {
-    auto* line = reinterpret_cast<QRgb*>(out.image->scanLine(y));
-    const JSAMPLE* rgb = out.row->data();
-    for (int x = 0; x < out.image->width(); ++x, rgb += 3) line[x] = qRgb(rgb[0], rgb[1], rgb[2]);
 }
 
 bool decode(const unsigned char* data, unsigned long size, JpegOutput& out, ErrorManager& errors) {
@@ -66,7 +59,9 @@ bool decode(const unsigned char* data, unsigned long size, JpegOutput& out, Erro
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, data, size);
     jpeg_read_header(&info, TRUE);
-    info.out_color_space = JCS_RGB;
+    // Blue, green, red, 255: the byte order of QImage::Format_ARGB32 on
+    // little-endian machines, so rows are decoded straight into the image.
+    info.out_color_space = JCS_EXT_BGRA;
     // Sized before decompression starts, so oversized headers allocate nothing.
     if (!prepare(out, info.image_width, info.image_height)) {
         jpeg_destroy_decompress(&info);
@@ -74,10 +69,8 @@ bool decode(const unsigned char* data, unsigned long size, JpegOutput& out, Erro
     }
     jpeg_start_decompress(&info);
     while (info.output_scanline < info.output_height) {
-        JSAMPROW rows[1] = {out.row->data()};
-        const int y = static_cast<int>(info.output_scanline);
+        JSAMPROW rows[1] = {out.image->scanLine(static_cast<int>(info.output_scanline))};
         if (jpeg_read_scanlines(&info, rows, 1) != 1) break;
-        storeRow(out, y);
     }
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);
@@ -88,9 +81,8 @@ bool decode(const unsigned char* data, unsigned long size, JpegOutput& out, Erro
 
 TacDecodedImage decodeJpeg(QByteArrayView bytes) {
     QImage image;
-    std::vector<JSAMPLE> row;
     QString error;
-    JpegOutput out{&image, &row, &error};
+    JpegOutput out{&image, &error};
     ErrorManager errors{};
     if (!decode(reinterpret_cast<const unsigned char*>(bytes.data()),
                 static_cast<unsigned long>(bytes.size()), out, errors))

@@ -37,6 +37,8 @@ class TsSkinManager : public QObject, public TacSkinContent {
     // The section named by the last UpdateSkinSection, upper-cased.
     static QString updatedSection();
 
+    // The internal skins (builtInSkins() in the program); set them before
+    // the first SkinName, which falls back to the first of them.
     const TsStoredSkins& InternalSkins() const { return internalSkins_; }
     void setInternalSkins(TsStoredSkins skins);
 

@@ -3,111 +3,110 @@
 
 #include "skins/options/skin_content.h"
 
+#include <array>
+
 namespace lingotab::skins {
 
 namespace {
 
 // The section and mask lookups of one section, inheriting masks.
 struct SectionLookup {
-    const TacSkinContent& content;
+    const TacSkinContent* content;
     QString name;
     int index;
 
     SectionLookup(const TacSkinContent& c, const QString& section)
-        : content(c), name(section), index(c.GetSkinIndex(section)) {}
+        : content(&c), name(section), index(c.GetSkinIndex(section)) {}
 
+    int16_t section() const { return static_cast<int16_t>(index); }
     int16_t mask(const QString& key) const {
-        return static_cast<int16_t>(content.GetMaskIndex(index, name, key));
+        return static_cast<int16_t>(content->GetMaskIndex(index, name, key));
     }
-    // A glyph belongs to a section that exists, whatever other sections hold.
+    // Glyphs of a missing section are absent, whatever other sections hold.
     int16_t glyph() const { return index < 0 ? int16_t{-1} : mask(QStringLiteral("GLYPHMASK")); }
 };
+
+using Four = std::array<SectionLookup, 4>;
+using FourFields = std::array<int16_t*, 4>;
+
+Four lookups(const TacSkinContent& c, const char* a, const char* b, const char* d, const char* e) {
+    return {SectionLookup(c, QString::fromLatin1(a)), SectionLookup(c, QString::fromLatin1(b)),
+            SectionLookup(c, QString::fromLatin1(d)), SectionLookup(c, QString::fromLatin1(e))};
+}
+
+// One field per section of a group, in the group's order.
+template <typename Read>
+void fill(const Four& sections, const FourFields& fields, const Read& read) {
+    for (size_t i = 0; i < sections.size(); ++i) *fields[i] = read(sections[i]);
+}
+
+const QString kBorders = QStringLiteral("BORDERSMASK");
+const QString kPattern = QStringLiteral("PATTERN");
+const QString kHotPattern = QStringLiteral("HOTPATTERN");
+
+const auto sectionIndex = [](const SectionLookup& s) { return s.section(); };
+const auto borderMask = [](const SectionLookup& s) { return s.mask(kBorders); };
+const auto patternMask = [](const SectionLookup& s) { return s.mask(kPattern); };
+const auto hotPatternMask = [](const SectionLookup& s) { return s.mask(kHotPattern); };
+const auto glyphMask = [](const SectionLookup& s) { return s.glyph(); };
 
 }  // namespace
 
 void TacSkinContent::InitConstantIndexes() {
     TConstantSkinData& c = ConstData;
-    const QString borders = QStringLiteral("BORDERSMASK");
-    const QString pattern = QStringLiteral("PATTERN");
-    const QString hotPattern = QStringLiteral("HOTPATTERN");
 
     const SectionLookup global(*this, QStringLiteral("GLOBALINFO"));
-    c.IndexGLobalInfo = static_cast<int16_t>(global.index);
-    // Without "GLOBALINFO" its masks are absent (the lookup also says so).
+    c.IndexGLobalInfo = global.section();
+    // Without "GLOBALINFO" its masks are absent.
     const auto globalMask = [&](const char* key) {
         return global.index < 0 ? int16_t{-1} : global.mask(QString::fromLatin1(key));
     };
     c.ExBorder = globalMask("EXBORDER");
 
-    const SectionLookup tabTop(*this, QStringLiteral("TABTOP")),
-        tabBottom(*this, QStringLiteral("TABBOTTOM")), tabLeft(*this, QStringLiteral("TABLEFT")),
-        tabRight(*this, QStringLiteral("TABRIGHT"));
-    c.IndexTabTop = static_cast<int16_t>(tabTop.index);
-    c.IndexTabBottom = static_cast<int16_t>(tabBottom.index);
-    c.IndexTabLeft = static_cast<int16_t>(tabLeft.index);
-    c.IndexTabRight = static_cast<int16_t>(tabRight.index);
-    c.MaskTabTop = tabTop.mask(borders);
-    c.MaskTabBottom = tabBottom.mask(borders);
-    c.MaskTabLeft = tabLeft.mask(borders);
-    c.MaskTabRight = tabRight.mask(borders);
+    const Four tabs = lookups(*this, "TABTOP", "TABBOTTOM", "TABLEFT", "TABRIGHT");
+    fill(tabs, {&c.IndexTabTop, &c.IndexTabBottom, &c.IndexTabLeft, &c.IndexTabRight},
+         sectionIndex);
+    fill(tabs, {&c.MaskTabTop, &c.MaskTabBottom, &c.MaskTabLeft, &c.MaskTabRight}, borderMask);
 
-    const SectionLookup top(*this, QStringLiteral("SCROLLBTNTOP")),
-        bottom(*this, QStringLiteral("SCROLLBTNBOTTOM")),
-        left(*this, QStringLiteral("SCROLLBTNLEFT")),
-        right(*this, QStringLiteral("SCROLLBTNRIGHT"));
-    c.IndexScrollTop = static_cast<int16_t>(top.index);
-    c.IndexScrollBottom = static_cast<int16_t>(bottom.index);
-    c.IndexScrollLeft = static_cast<int16_t>(left.index);
-    c.IndexScrollRight = static_cast<int16_t>(right.index);
-    c.MaskScrollTop = top.mask(borders);
-    c.MaskScrollBottom = bottom.mask(borders);
-    c.MaskScrollLeft = left.mask(borders);
-    c.MaskScrollRight = right.mask(borders);
-    c.IndexBGScrollTop = top.mask(pattern);
-    c.IndexBGScrollBottom = bottom.mask(pattern);
-    c.IndexBGScrollLeft = left.mask(pattern);
-    c.IndexBGScrollRight = right.mask(pattern);
-    c.IndexBGHotScrollTop = top.mask(hotPattern);
-    c.IndexBGHotScrollBottom = bottom.mask(hotPattern);
-    c.IndexBGHotScrollLeft = left.mask(hotPattern);
-    c.IndexBGHotScrollRight = right.mask(hotPattern);
-    c.MaskArrowTop = top.glyph();
-    c.MaskArrowBottom = bottom.glyph();
-    c.MaskArrowLeft = left.glyph();
-    c.MaskArrowRight = right.glyph();
+    const Four buttons =
+        lookups(*this, "SCROLLBTNTOP", "SCROLLBTNBOTTOM", "SCROLLBTNLEFT", "SCROLLBTNRIGHT");
+    fill(buttons,
+         {&c.IndexScrollTop, &c.IndexScrollBottom, &c.IndexScrollLeft, &c.IndexScrollRight},
+         sectionIndex);
+    fill(buttons, {&c.MaskScrollTop, &c.MaskScrollBottom, &c.MaskScrollLeft, &c.MaskScrollRight},
+         borderMask);
+    fill(buttons,
+         {&c.IndexBGScrollTop, &c.IndexBGScrollBottom, &c.IndexBGScrollLeft, &c.IndexBGScrollRight},
+         patternMask);
+    fill(buttons,
+         {&c.IndexBGHotScrollTop, &c.IndexBGHotScrollBottom, &c.IndexBGHotScrollLeft,
+          &c.IndexBGHotScrollRight},
+         hotPatternMask);
+    fill(buttons, {&c.MaskArrowTop, &c.MaskArrowBottom, &c.MaskArrowLeft, &c.MaskArrowRight},
+         glyphMask);
 
-    const SectionLookup sliderV(*this, QStringLiteral("SCROLLSLIDERV")),
-        sliderH(*this, QStringLiteral("SCROLLSLIDERH"));
-    c.IndexSliderVert = static_cast<int16_t>(sliderV.index);
-    c.IndexSliderHorz = static_cast<int16_t>(sliderH.index);
-    c.MaskSliderVert = sliderV.mask(borders);
-    c.MaskSliderHorz = sliderH.mask(borders);
+    const SectionLookup sliderV(*this, QStringLiteral("SCROLLSLIDERV"));
+    const SectionLookup sliderH(*this, QStringLiteral("SCROLLSLIDERH"));
+    c.IndexSliderVert = sliderV.section();
+    c.IndexSliderHorz = sliderH.section();
+    c.MaskSliderVert = sliderV.mask(kBorders);
+    c.MaskSliderHorz = sliderH.mask(kBorders);
     c.MaskSliderGlyphVert = sliderV.glyph();
     c.MaskSliderGlyphHorz = sliderH.glyph();
-    c.ScrollSliderBGHorz = sliderH.mask(pattern);
-    c.ScrollSliderBGHotHorz = sliderH.mask(hotPattern);
-    c.ScrollSliderBGVert = sliderV.mask(pattern);
-    c.ScrollSliderBGHotVert = sliderV.mask(hotPattern);
+    c.ScrollSliderBGHorz = sliderH.mask(kPattern);
+    c.ScrollSliderBGHotHorz = sliderH.mask(kHotPattern);
+    c.ScrollSliderBGVert = sliderV.mask(kPattern);
+    c.ScrollSliderBGHotVert = sliderV.mask(kHotPattern);
 
-    const SectionLookup bar1H(*this, QStringLiteral("SCROLLBAR1H")),
-        bar1V(*this, QStringLiteral("SCROLLBAR1V")), bar2H(*this, QStringLiteral("SCROLLBAR2H")),
-        bar2V(*this, QStringLiteral("SCROLLBAR2V"));
-    c.IndexScrollBar1H = static_cast<int16_t>(bar1H.index);
-    c.IndexScrollBar1V = static_cast<int16_t>(bar1V.index);
-    c.IndexScrollBar2H = static_cast<int16_t>(bar2H.index);
-    c.IndexScrollBar2V = static_cast<int16_t>(bar2V.index);
-    c.MaskScrollBar1H = bar1H.mask(borders);
-    c.MaskScrollBar1V = bar1V.mask(borders);
-    c.MaskScrollBar2H = bar2H.mask(borders);
-    c.MaskScrollBar2V = bar2V.mask(borders);
-    c.BGScrollBar1H = bar1H.mask(pattern);
-    c.BGScrollBar1V = bar1V.mask(pattern);
-    c.BGScrollBar2H = bar2H.mask(pattern);
-    c.BGScrollBar2V = bar2V.mask(pattern);
-    c.BGHotScrollBar1H = bar1H.mask(hotPattern);
-    c.BGHotScrollBar1V = bar1V.mask(hotPattern);
-    c.BGHotScrollBar2H = bar2H.mask(hotPattern);
-    c.BGHotScrollBar2V = bar2V.mask(hotPattern);
+    const Four bars = lookups(*this, "SCROLLBAR1H", "SCROLLBAR1V", "SCROLLBAR2H", "SCROLLBAR2V");
+    fill(bars, {&c.IndexScrollBar1H, &c.IndexScrollBar1V, &c.IndexScrollBar2H, &c.IndexScrollBar2V},
+         sectionIndex);
+    fill(bars, {&c.MaskScrollBar1H, &c.MaskScrollBar1V, &c.MaskScrollBar2H, &c.MaskScrollBar2V},
+         borderMask);
+    fill(bars, {&c.BGScrollBar1H, &c.BGScrollBar1V, &c.BGScrollBar2H, &c.BGScrollBar2V},
+         patternMask);
+    fill(bars, {&c.BGHotScrollBar1H, &c.BGHotScrollBar1V, &c.BGHotScrollBar2H, &c.BGHotScrollBar2V},
+         hotPatternMask);
 
     c.CheckBoxChecked = globalMask("BOXCHECKED");
     c.CheckBoxUnChecked = globalMask("BOXUNCHECKED");
@@ -121,9 +120,9 @@ void TacSkinContent::InitConstantIndexes() {
 
     const QString comboBtn = QStringLiteral("COMBOBTN");
     c.ComboBtnIndex = GetSkinIndex(comboBtn);
-    c.ComboBtnBorder = GetMaskIndex(comboBtn, borders);
-    c.ComboBtnBG = GetTextureIndex(c.ComboBtnIndex, comboBtn, pattern);
-    c.ComboBtnBGHot = GetTextureIndex(c.ComboBtnIndex, comboBtn, hotPattern);
+    c.ComboBtnBorder = GetMaskIndex(comboBtn, kBorders);
+    c.ComboBtnBG = GetTextureIndex(c.ComboBtnIndex, comboBtn, kPattern);
+    c.ComboBtnBGHot = GetTextureIndex(c.ComboBtnIndex, comboBtn, kHotPattern);
     c.ComboGlyph = GetMaskIndex(QStringLiteral("COMBOBOX"), QStringLiteral("GLYPHMASK"));
 
     InitMaskIndexes();

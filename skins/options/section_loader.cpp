@@ -1,7 +1,8 @@
 // The global record and one record per section, with section inheritance
 // through "PARENTCLASS": a key missing from a section (for numbers also the
 // value -1) is taken from its parent, then the parent's parent, and so on;
-// a chain that comes back to a section already visited ends there.
+// a chain that comes back to a section already visited ends there, and so
+// does one longer than kMaxAncestors.
 
 #include "skins/options/ini_model.h"
 #include "skins/options/options_loader.h"
@@ -15,6 +16,7 @@ namespace {
 
 const QString kGlobalInfo = QStringLiteral("GLOBALINFO");
 const QString kParentClass = QStringLiteral("PARENTCLASS");
+constexpr qsizetype kMaxAncestors = 32;
 
 class InheritedReader {
   public:
@@ -56,7 +58,7 @@ class InheritedReader {
     // The section, then its ancestors, each at most once.
     QVarLengthArray<const TacIniModel::Section*, 8> chain() const {
         QVarLengthArray<const TacIniModel::Section*, 8> sections{&section_};
-        for (;;) {
+        while (sections.size() <= kMaxAncestors) {
             const TacIniModel::Section* last = sections.back();
             const QString* parent = last->value(kParentClass);
             if (!parent || parent->isEmpty() || *parent == QLatin1String("?") ||

@@ -13,6 +13,9 @@ bool isAbsentColor(TColor color) {
     return color == -1 || color == clFuchsia;
 }
 
+// Inheritance chains end after this many ancestors (skins use two or three).
+constexpr qsizetype kMaxAncestors = 32;
+
 }  // namespace
 
 int TacSkinContent::GetSkinIndex(const QString& SkinSection) const {
@@ -30,7 +33,7 @@ int TacSkinContent::findInherited(int SkinIndex, const QString& SkinSection,
     QVarLengthArray<int, 8> visited;
     QString section = SkinSection;
     int index = SkinIndex;
-    while (index >= 0 && !section.isEmpty()) {
+    while (index >= 0 && !section.isEmpty() && visited.size() <= kMaxAncestors) {
         if (const int found = match(section); found >= 0) return found;
         visited.push_back(index);
         if (index >= static_cast<int>(gd.size())) return -1;
@@ -84,13 +87,17 @@ int TacSkinContent::GetPatternIndex(int SkinIndex, const QString& SkinSection,
 namespace {
 
 int frameWidth(const TsMaskData& m, int imageCount) {
-    if (imageCount == 0) return 0;
-    return m.R.width() / imageCount;
+    return imageCount == 0 ? 0 : m.R.width() / imageCount;
 }
 
 int bandHeight(const TsMaskData& m) {
-    if (m.MaskType == -1) return 0;
-    return m.R.height() / (m.MaskType + 1);
+    return m.MaskType == -1 ? 0 : m.R.height() / (m.MaskType + 1);
+}
+
+// A slice's own width, else the uniform border width, else `whole`.
+int sliceWidth(int16_t own, const TsMaskData& m, int whole) {
+    if (own > 0) return own;
+    return m.BorderWidth > 0 ? m.BorderWidth : whole;
 }
 
 }  // namespace
@@ -98,33 +105,25 @@ int bandHeight(const TsMaskData& m) {
 int TacSkinContent::MaskWidthLeft(int MaskIndex) const {
     if (!IsValidImgIndex(MaskIndex)) return 0;
     const TsMaskData& m = ma[MaskIndex];
-    if (m.WL > 0) return m.WL;
-    if (m.BorderWidth > 0) return m.BorderWidth;
-    return frameWidth(m, m.ImageCount == 0 ? 1 : m.ImageCount);
+    return sliceWidth(m.WL, m, frameWidth(m, m.ImageCount == 0 ? 1 : m.ImageCount));
 }
 
 int TacSkinContent::MaskWidthRight(int MaskIndex) const {
     if (!IsValidImgIndex(MaskIndex)) return 0;
     const TsMaskData& m = ma[MaskIndex];
-    if (m.WR > 0) return m.WR;
-    if (m.BorderWidth > 0) return m.BorderWidth;
-    return frameWidth(m, m.ImageCount);
+    return sliceWidth(m.WR, m, frameWidth(m, m.ImageCount));
 }
 
 int TacSkinContent::MaskWidthTop(int MaskIndex) const {
     if (!IsValidImgIndex(MaskIndex)) return 0;
     const TsMaskData& m = ma[MaskIndex];
-    if (m.WT > 0) return m.WT;
-    if (m.BorderWidth > 0) return m.BorderWidth;
-    return bandHeight(m);
+    return sliceWidth(m.WT, m, bandHeight(m));
 }
 
 int TacSkinContent::MaskWidthBottom(int MaskIndex) const {
     if (!IsValidImgIndex(MaskIndex)) return 0;
     const TsMaskData& m = ma[MaskIndex];
-    if (m.WB > 0) return m.WB;
-    if (m.BorderWidth > 0) return m.BorderWidth;
-    return bandHeight(m);
+    return sliceWidth(m.WB, m, bandHeight(m));
 }
 
 bool TacSkinContent::IsValidSkinIndex(int SkinIndex) const {

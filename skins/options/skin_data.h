@@ -142,7 +142,9 @@ enum TacImgType { itisaBorder, itisaTexture, itisaGlyph, itisaGlow, itisaPngGlyp
 
 // A mask: a rectangle of the master bitmap, or an image of its own.
 // `R` holds ImageCount frames side by side and MaskType + 1 equally tall
-// bands (the second band, when present, holds the frames' masks).
+// bands (the second band, when present, holds the frames' masks). `R` is
+// taken from the options text as written: painting clips it against the
+// source image, and ImageCount or MaskType + 1 may be 0.
 struct TsMaskData {
     QImage Bmp;  // null when the mask is a rectangle of the master bitmap
     QString ClassName;

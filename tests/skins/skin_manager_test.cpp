@@ -157,25 +157,31 @@ TEST_F(SkinManagerTest, WithoutAnySkinSkinningSwitchesOff) {
 }
 
 TEST_F(SkinManagerTest, LoadErrorsShowTheBoxAndKeepThePreviousSkin) {
+    const QByteArray border = "BORDERSMASK=^0000^0000^0002^0002^0001^0001^0001^0001^1^0^0^0\r\n";
+    writeFile("Good/Options.dat", "[GOOD]\r\n" + border);
     writeFile("Broken.asz", "ASzX and more");
-    writeFile("Strict/Options.dat", "[GLOBALINFO]\r\nSHADOW1BLUR=x\r\n[STRICT]\r\n");
+    // The masks load before the strict number fails: none of them may stay.
+    writeFile("Strict/Options.dat", "[STRICT]\r\n" + border + "[GLOBALINFO]\r\nSHADOW1BLUR=x\r\n");
     writeFile("BadImage/Options.dat", "[GLOBALINFO]\r\nMASTERBITMAP=M.BMP\r\n[BAD]\r\n");
     writeFile("BadImage/M.BMP", "BM not really");
-    manager_.setSkinName("A (internal)");
-    for (const char* name : {"Broken", "Strict", "BadImage"}) {
+    manager_.setSkinName("Good");
+    const struct {
+        const char* name;
+        const char* message;
+    } cases[] = {{"Broken", "Loaded data is not a packed skin file"},
+                 {"Strict", "''x'' is not a valid integer value"},
+                 {"BadImage", "Bitmap image is not valid"}};
+    for (const auto& c : cases) {
         messages_.clear();
-        manager_.setSkinName(QString::fromLatin1(name));
-        EXPECT_EQ(manager_.skinName(), "A (internal)") << name;
-        EXPECT_TRUE(loaded("MARK_A")) << name;
-        EXPECT_TRUE(manager_.SkinData.Active) << name;
-        ASSERT_EQ(messages_.size(), 1u) << name;
+        manager_.setSkinName(QString::fromLatin1(c.name));
+        EXPECT_EQ(messages_, std::vector<QString>({QStringLiteral("[error] Error: ") + c.message}))
+            << c.name;
+        EXPECT_EQ(manager_.skinName(), "Good") << c.name;
+        EXPECT_TRUE(manager_.SkinData.Active) << c.name;
+        ASSERT_TRUE(loaded("GOOD")) << c.name;
+        EXPECT_EQ(manager_.ma.size(), 1u) << c.name;
+        EXPECT_EQ(manager_.gd[manager_.GetSkinIndex("GOOD")].BorderIndex, 0) << c.name;
     }
-    manager_.setSkinName("Broken");
-    EXPECT_EQ(messages_.back(), "[error] Error: Loaded data is not a packed skin file");
-    manager_.setSkinName("Strict");
-    EXPECT_EQ(messages_.back(), "[error] Error: ''x'' is not a valid integer value");
-    manager_.setSkinName("BadImage");
-    EXPECT_EQ(messages_.back(), "[error] Error: Bitmap image is not valid");
 }
 
 TEST_F(SkinManagerTest, SkinCommandsReachEveryWindowAndChildInOrder) {
