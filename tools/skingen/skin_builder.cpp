@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QPainterPath>
 #include <cmath>
-#include <functional>
 #include <map>
 #include <stdexcept>
 
