@@ -8,6 +8,7 @@ namespace lingotab::skins {
 namespace {
 
 bool testSwitchGiven() {
+    if (!QCoreApplication::instance()) return false;
     const QStringList arguments = QCoreApplication::arguments();
     return std::any_of(
         arguments.begin() + std::min<qsizetype>(1, arguments.size()), arguments.end(),
