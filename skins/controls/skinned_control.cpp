@@ -190,7 +190,7 @@ bool TacSkinnedControl::eventFilter(QObject* watched, QEvent* event) {
     if (handle(event)) return true;
     if (event->type() == QEvent::Paint) {
         paintControl();
-        return true;
+        return !paintsOverImage();
     }
     return false;
 }

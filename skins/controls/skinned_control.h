@@ -62,6 +62,8 @@ class TacSkinnedControl : public QObject {
     virtual QByteArray paintKey() const;
     // Reactions of the kind; true when the event is consumed.
     virtual bool handle(QEvent* event);
+    // True when the control draws its own content over the shown image.
+    virtual bool paintsOverImage() const { return false; }
     // After the skin command `command` was applied to the record.
     virtual void skinCommand(int command);
     // The state changed by `event`: fades when the section asks for it,

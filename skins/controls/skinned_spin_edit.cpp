@@ -61,7 +61,8 @@ TacSkinnedSpinEdit::TacSkinnedSpinEdit(QLineEdit* box, QWidget* arrows, QLabel* 
       arrows_(arrows),
       boundLabel_(boundLabel),
       standard_(box->palette()),
-      standardFrame_(box->hasFrame()) {
+      standardFrame_(box->hasFrame()),
+      standardMargins_(box->textMargins()) {
     if (arrows != nullptr) new TacSkinnedSpinButtons(arrows);
     applyColors();
 }
@@ -70,6 +71,7 @@ void TacSkinnedSpinEdit::applyColors() {
     if (!skinned()) {
         box_->setPalette(standard_);
         box_->setFrame(standardFrame_);
+        box_->setTextMargins(standardMargins_);
         return;
     }
     const TsGeneralData& section = skin()->gd[static_cast<size_t>(SkinData.SkinIndex)];
@@ -80,6 +82,8 @@ void TacSkinnedSpinEdit::applyColors() {
                      QColor::fromRgb(colorToPixel(section.Props[0].FontColor.Color)));
     box_->setPalette(palette);
     box_->setFrame(false);
+    // The text ends 3 pixels before the arrow group, inside the border.
+    box_->setTextMargins(3, 0, kSpinButtonWidth + 3, 0);
     if (arrows_) arrows_->setGeometry(skinnedSpinButtonGeometry(box_->size()));
 }
 
@@ -116,18 +120,15 @@ bool TacSkinnedSpinEdit::handle(QEvent* event) {
             // With the blended disabled look the label greys with the box.
             if (boundLabel_) boundLabel_->setEnabled(box_->isEnabled());
             break;
-        case QEvent::Paint:
-            if (!box_->isEnabled()) return false;
-            {
-                QPainter painter(box_);
-                painter.drawImage(0, 0, image());
-            }
-            // The toolkit's edit draws its text and caret over the image.
-            return false;
         default:
             break;
     }
     return false;
+}
+
+// Enabled, the toolkit's edit draws its text and caret over the image.
+bool TacSkinnedSpinEdit::paintsOverImage() const {
+    return box_->isEnabled();
 }
 
 void TacSkinnedSpinEdit::skinCommand(int) {

@@ -6,6 +6,7 @@
 
 #include "skins/controls/skinned_control.h"
 
+#include <QMargins>
 #include <QPointer>
 
 class QLabel;
@@ -36,6 +37,7 @@ class TacSkinnedSpinEdit : public TacSkinnedControl {
   protected:
     void paintImage(QImage& image) override;
     bool handle(QEvent* event) override;
+    bool paintsOverImage() const override;
     void skinCommand(int command) override;
 
   private:
@@ -46,6 +48,7 @@ class TacSkinnedSpinEdit : public TacSkinnedControl {
     QPointer<QLabel> boundLabel_;
     QPalette standard_;
     bool standardFrame_;
+    QMargins standardMargins_;
 };
 
 class TacSkinnedSpinButtons : public TacSkinnedControl {
