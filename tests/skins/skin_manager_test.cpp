@@ -148,6 +148,21 @@ TEST_F(SkinManagerTest, NamesResolveToPackageThenFolderThenInternalThenFirstInte
     EXPECT_TRUE(messages_.empty());
 }
 
+TEST_F(SkinManagerTest, SkinFoldersFindImagesWhateverTheLetterCase) {
+    const QByteArray bitmap = test::bmpFile(test::filled(6, 3, 0xFF112233), 24);
+    writeFile("Folder/Master.bmp", bitmap);
+    writeFile("Folder/sub/Glyph.Png", test::pngFile(test::filled(2, 2, 0xFFFFFFFF)));
+    writeFile(
+        "Folder/Options.dat",
+        "[GLOBALINFO]\r\nMASTERBITMAP=Master.bmp\r\n[BUTTON]\r\nGLYPHMASK=!SUB/GLYPH.PNG!1!0!4\r\n"
+        "BORDERSMASK=master.bmp\r\n");
+    manager_.setSkinName("Folder");
+    EXPECT_TRUE(messages_.empty());
+    EXPECT_EQ(manager_.MasterBitmap.size(), QSize(6, 3));
+    EXPECT_GE(manager_.GetMaskIndex("BUTTON", "GLYPHMASK"), 0);
+    EXPECT_GE(manager_.gd[manager_.GetSkinIndex("BUTTON")].BorderIndex, 0);
+}
+
 TEST_F(SkinManagerTest, WithoutAnySkinSkinningSwitchesOff) {
     manager_.setInternalSkins({});
     manager_.setSkinName("Nothing");
