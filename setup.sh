@@ -20,11 +20,21 @@ missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
 
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
-echo "setup: installing ${missing[*]}" >&2
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}" >&2
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# fonts-wine keeps its Tahoma (the window's font) outside fontconfig's
+# folders: link just those two files where fontconfig looks.
+tahoma=/usr/local/share/fonts/lingotab
+if [ ! -e "$tahoma/tahoma.ttf" ] && [ -e /usr/share/wine/fonts/tahoma.ttf ]; then
+  $sudo mkdir -p "$tahoma"
+  $sudo ln -sf /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf "$tahoma/"
+  $sudo fc-cache -f "$tahoma" >/dev/null
+fi
