@@ -146,9 +146,8 @@ struct Look {
     QColor hintTop, hintBottom, hintBorder, hintText;
     int hintRadius = 3, hintTransparency = 0;
 
-    // Textures of the window, the title, the panel and the text area; an
-    // overlay drawn over the window's client area.
-    Texture formTexture, titleTexture, panelTexture, editTexture, overlay;
+    // Textures of the window, the title, the panel, the text area and hints.
+    Texture formTexture, titleTexture, panelTexture, editTexture, hintTexture;
 
     Symbol grip = Symbol::GripDots;
 };

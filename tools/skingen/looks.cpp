@@ -850,7 +850,7 @@ Look retro() {
     l.editHot = rgb(0xffffff);
     l.editBorder = rgb(0x808080);
     l.editHotBorder = rgb(0x000000);
-    l.editTexture = tile(Pattern::Paper, {28, 16}, rgb(0xffffff), rgb(0x7aa0d0), 3, 100);
+    l.hintTexture = tile(Pattern::Paper, {6, 16}, rgb(0xffffe1), rgb(0xd8c890), 3, 100);
     Face bevel = face({}, {}, {}, 0, Corner::Square);
     bevel.bevel = true;
     bevel.innerLight = 0;
@@ -859,7 +859,7 @@ Look retro() {
     for (auto& s : l.button) s.face.top = s.face.bottom;
     l.buttonStore = Store::PlainBmp;
     l.buttonFading = false;
-    Face sunken = face(rgb(0xffffff), rgb(0xffffff), {}, 0, Corner::Square);
+    Face sunken = face(rgb(0xffffff), rgb(0xffffff), rgb(0x808080), 0, Corner::Square);
     sunken.sunken = true;
     sunken.innerLight = 0;
     l.box = {sunken, sunken, sunken};

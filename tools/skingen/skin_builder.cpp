@@ -528,11 +528,13 @@ class SkinWriter {
         o_.section(QStringLiteral("HINT"));
         o_.set(QStringLiteral("STATES"), 1);
         o_.setColor(QStringLiteral("COLOR"), l_.hintBottom);
-        o_.set(QStringLiteral("GRADIENTPERCENT"), 100);
+        o_.set(QStringLiteral("GRADIENTPERCENT"),
+               l_.hintTexture.pattern == Pattern::None ? 100 : 100 - l_.hintTexture.percent);
         o_.set(QStringLiteral("GRADIENTDATA"),
                verticalGradient({{l_.hintTop, l_.hintBottom, 100}}));
         o_.setColor(QStringLiteral("FONTCOLOR"), l_.hintText);
         if (l_.hintTransparency) o_.set(QStringLiteral("TRANSPARENCY"), l_.hintTransparency);
+        texture(l_.hintTexture, false);
         const int rad = l_.hintRadius, s = 2 * rad + 6;
         Face f;
         f.top = f.bottom = Qt::transparent;
