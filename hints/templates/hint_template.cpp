@@ -1,10 +1,12 @@
 #include "hints/templates/hint_template.h"
 
 #include "hints/templates/template_owner.h"
+#include "hints/window/hint_font.h"
 
 namespace lingotab::hints {
 
-TacHintTemplate::TacHintTemplate(TacHintTemplates* owner) : FOwner(owner) {}
+TacHintTemplate::TacHintTemplate(TacHintTemplates* owner)
+    : FFont(platformDefaultFont()), FOwner(owner) {}
 
 void TacHintTemplate::setFont(const HintFont& font) {
     FFont = font;
