@@ -1,12 +1,11 @@
-// Repainting the main window with a skin: every control rebuilding its image
-// from its section (as after a skin change), and drawing the kept images
-// only (as when the window is uncovered), at the window's design size and
-// at twice that size.
-#include "app/form1.h"
-#include "app/texts/text_set.h"
-#include "platform/module_file.h"
+// Repainting the main window's controls with a skin: every control
+// rebuilding its image from its section (as after a skin change), and
+// drawing the kept images only (as when the window is uncovered), at the
+// window's design size and at twice that size.
 #include "skins/controls/skinned_control.h"
 #include "skins/manager/skin_manager.h"
+#include "skins/manager/skin_messages.h"
+#include "tools/skinshots/main_window_replica.h"
 
 #include <benchmark/benchmark.h>
 #include <QApplication>
@@ -14,43 +13,43 @@
 
 namespace {
 
-using namespace lingotab;
+using namespace lingotab::skins;
 
-app::TForm1& form() {
-    static app::TForm1* instance = [] {
-        auto* f = new app::TForm1(app::currentTextSet(), platform::GetModuleFileName());
-        f->show();
+TacMainWindowReplica& window() {
+    static TacMainWindowReplica* instance = [] {
+        setSkinMessagePresenter([](TacMessageKind, const QString&, const QString&) {});
+        auto* manager = new TsSkinManager;
+        manager->setInternalSkins(builtInSkins());
+        manager->setSkinDirectory(QStringLiteral("/nonexistent"));
+        auto* w = new TacMainWindowReplica;
+        w->show();
+        manager->setSkinName(manager->InternalSkins().front().Name);
         QApplication::processEvents();
-        return f;
+        return w;
     }();
     return *instance;
 }
 
-void markStale(QWidget& window) {
-    for (QWidget* w : window.findChildren<QWidget*>())
-        if (skins::TacSkinnedControl* look = skins::TacSkinnedControl::of(w))
-            look->SkinData.BGChanged = true;
-    if (skins::TacSkinnedControl* look = skins::TacSkinnedControl::of(&window))
-        look->SkinData.BGChanged = true;
+void markStale(QWidget& w) {
+    if (TacSkinnedControl* look = TacSkinnedControl::of(&w)) look->SkinData.BGChanged = true;
+    for (QWidget* child : w.findChildren<QWidget*>())
+        if (TacSkinnedControl* look = TacSkinnedControl::of(child)) look->SkinData.BGChanged = true;
 }
 
 void repaint(benchmark::State& state, bool uncached) {
-    app::TForm1& f = form();
+    TacMainWindowReplica& w = window();
     const int scale = static_cast<int>(state.range(0));
-    f.resize(800 * scale, 546 * scale);
+    w.resize(800 * scale, 546 * scale);
+    w.layOut();
     QApplication::processEvents();
-    QImage target(f.size(), QImage::Format_ARGB32_Premultiplied);
-    f.render(&target);
+    QImage target(w.size(), QImage::Format_ARGB32_Premultiplied);
+    w.render(&target);
     for (auto _ : state) {
-        if (uncached) markStale(f);
-        f.render(&target);
+        if (uncached) markStale(w);
+        w.render(&target);
         benchmark::DoNotOptimize(target.constBits());
     }
-    state.SetLabel(QStringLiteral("%1x%2 %3")
-                       .arg(f.width())
-                       .arg(f.height())
-                       .arg(f.sSkinManager1->skinName())
-                       .toStdString());
+    state.SetLabel(QStringLiteral("%1x%2").arg(w.width()).arg(w.height()).toStdString());
 }
 
 void BM_RepaintUncached(benchmark::State& state) {

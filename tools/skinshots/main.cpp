@@ -1,17 +1,11 @@
 // Takes pictures of the main window's tool panel and text area in every
 // internal skin, each in four looks: normal, a hot button, a focused check
-// box and the spin box disabled. The window is laid out as its description
-// places the controls. Usage: skinshots OUTPUT_FOLDER [WIDTH HEIGHT]
+// box and the spin box disabled. Usage: skinshots OUTPUT_FOLDER [WIDTH HEIGHT]
 
-#include "skins/controls/ts_bit_btn.h"
-#include "skins/controls/ts_check_box.h"
-#include "skins/controls/ts_label.h"
-#include "skins/controls/ts_memo.h"
-#include "skins/controls/ts_panel.h"
-#include "skins/controls/ts_spin_edit.h"
 #include "skins/manager/skin_manager.h"
 #include "skins/manager/skin_messages.h"
 #include "skins/paint/ac_timer.h"
+#include "tools/skinshots/main_window_replica.h"
 
 #include <QApplication>
 #include <QDir>
@@ -20,43 +14,6 @@
 using namespace lingotab::skins;
 
 namespace {
-
-struct MainWindow : QWidget {
-    TsPanel* panel = new TsPanel(this);
-    TsBitBtn* open = new TsBitBtn(panel);
-    TsCheckBox* translated = new TsCheckBox(panel);
-    TsCheckBox* vertical = new TsCheckBox(panel);
-    TsSpinEdit* rows = new TsSpinEdit(panel);
-    TsLabel* rowsLabel = new TsLabel(panel);
-    TsBitBtn* exportButton = new TsBitBtn(panel);
-    TsMemo* memo = new TsMemo(this);
-
-    MainWindow() {
-        open->setText(QStringLiteral("Открыть .dfn или .rcn-файл"));
-        translated->setText(QStringLiteral("Однажды переведённые"));
-        vertical->setText(QStringLiteral("Располагать вертикально,"));
-        rows->setBoundLabelCaption(QStringLiteral("по"));
-        rows->setValue(4);
-        rowsLabel->setText(QStringLiteral("строк(и) на ресурс"));
-        exportButton->setText(QStringLiteral("Передать в Excel"));
-        QObject::connect(vertical, &QCheckBox::toggled, rows, &QWidget::setEnabled);
-        QStringList lines;
-        for (int i = 0; i < 80; ++i)
-            lines << QStringLiteral("<trans-unit id=\"%1\" resname=\"Form1.Caption\">").arg(i);
-        memo->setText(lines.join(QStringLiteral("\r\n")));
-    }
-    void layOut() {
-        const int shift = width() - 792;  // the right-hand group keeps its distance
-        panel->setGeometry(0, 0, width(), 32);
-        memo->setGeometry(0, 32, width(), height() - 32);
-        open->setGeometry(3, 3, 161, 25);
-        translated->move(195 + shift, 6);
-        vertical->move(354 + shift, 6);
-        rows->setGeometry(536 + shift, 5, 42, 21);
-        rowsLabel->setGeometry(584 + shift, 8, 95, 13);
-        exportButton->setGeometry(685 + shift, 3, 103, 25);
-    }
-};
 
 void settle() {
     for (int i = 0; i < 5; ++i) {
@@ -86,7 +43,7 @@ int main(int argc, char** argv) {
     manager.setInternalSkins(builtInSkins());
     manager.setSkinDirectory(QStringLiteral("/nonexistent"));
 
-    MainWindow window;
+    TacMainWindowReplica window;
     window.resize(argc >= 4 ? QString(argv[2]).toInt() : 800,
                   argc >= 4 ? QString(argv[3]).toInt() : 546);
     window.layOut();
