@@ -14,7 +14,8 @@ constexpr int kMinRows = 2;
 constexpr int kMaxRows = 100;
 
 const QString kUsage = QStringLiteral(
-    "Usage: lingotab-export [--translated] [--horizontal] [--rows K] [-o OUT.xlsx] [--force] FILE");
+    "Usage: lingotab-export [--translated] [--horizontal] [--rows K] [-o OUT.xlsx] [--force]\n"
+    "                       [--spreadsheet embedded|libreoffice|auto] FILE");
 
 const QString kHelp = QStringLiteral(
     "Exports the translation units of a translation file (.dfn, .rcn) into a new\n"
@@ -28,6 +29,10 @@ const QString kHelp = QStringLiteral(
     "  -o OUT.xlsx     the workbook to write (default: FILE.xlsx beside FILE, or\n"
     "                  the first free \"FILE (2).xlsx\", \"FILE (3).xlsx\", ...)\n"
     "  --force         replace OUT.xlsx when it exists\n"
+    "  --spreadsheet NAME  where the sheet goes: embedded (a workbook file),\n"
+    "                  libreoffice (a new sheet in the document open in LibreOffice\n"
+    "                  Calc), or auto (a running office of ours, else Calc when it\n"
+    "                  can be shown, else a file; the default, or LINGOTAB_SPREADSHEET)\n"
     "  --help          show this text\n"
     "  --version       show the version\n"
     "\n"
@@ -43,15 +48,16 @@ Request parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption rows(QStringLiteral("rows"), {}, QStringLiteral("K"));
     const QCommandLineOption output(QStringLiteral("o"), {}, QStringLiteral("OUT"));
     const QCommandLineOption force(QStringLiteral("force"));
+    const QCommandLineOption spreadsheet(QStringLiteral("spreadsheet"), {}, QStringLiteral("NAME"));
     const QCommandLineOption help(QStringLiteral("help"));
     const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions({translated, horizontal, rows, output, force, help, version});
+    parser.addOptions({translated, horizontal, rows, output, force, spreadsheet, help, version});
 
     if (!parser.parse(QStringList{QStringLiteral("lingotab-export")} + arguments))
         return UsageError{parser.errorText()};
     if (parser.isSet(help)) return InfoRequest{kUsage + QStringLiteral("\n\n") + kHelp};
     if (parser.isSet(version)) return InfoRequest{QStringLiteral("lingotab-export 1.0")};
-    for (const QCommandLineOption* once : {&rows, &output})
+    for (const QCommandLineOption* once : {&rows, &output, &spreadsheet})
         if (parser.values(*once).size() > 1)
             return UsageError{
                 QStringLiteral("Option '%1' given more than once.").arg(once->names().front())};
@@ -68,6 +74,13 @@ Request parseCommandLine(const QStringList& arguments) {
     if (parser.isSet(output)) {
         request.output = parser.value(output);
         if (request.output.isEmpty()) return UsageError{QStringLiteral("-o needs a file name.")};
+    }
+    if (parser.isSet(spreadsheet)) {
+        request.spreadsheet = sheets::parseSpreadsheetChoice(parser.value(spreadsheet));
+        if (!request.spreadsheet)
+            return UsageError{
+                QStringLiteral("--spreadsheet takes embedded, libreoffice or auto, not \"%1\".")
+                    .arg(parser.value(spreadsheet))};
     }
     if (parser.isSet(rows)) {
         const auto k = platform::parseInteger(parser.value(rows));

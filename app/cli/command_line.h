@@ -1,7 +1,10 @@
 #pragma once
 
+#include "sheets/spreadsheet_choice.h"
+
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <variant>
 
 namespace lingotab::cli {
@@ -14,6 +17,8 @@ struct ExportRequest {
     int rowsPerUnit = 4;          // --rows K, clamped to 2..100
     QString output;               // -o OUT; empty: beside the file
     bool force = false;           // --force: OUT may be replaced
+    // --spreadsheet NAME; unset: LINGOTAB_SPREADSHEET
+    std::optional<sheets::SpreadsheetChoice> spreadsheet;
 };
 
 // --help or --version: the text to print, and success.

@@ -1,7 +1,8 @@
 // lingotab-export: the export of the window, from the command line. Loads a
 // translation file as the window loads it, takes its translation units and
 // writes them into a new worksheet through the embedded workbook engine,
-// saved to a file of the user's choosing.
+// saved to a file of the user's choosing, or into the document open in
+// LibreOffice Calc (--spreadsheet).
 #include "app/cli/command_line.h"
 #include "app/cli/output_path.h"
 #include "app/texts/builtin_strings.h"
@@ -9,7 +10,7 @@
 #include "app/translation_file.h"
 #include "core/export_translations.h"
 #include "platform/exception.h"
-#include "sheets/embedded/embedded_engine.h"
+#include "sheets/libreoffice/libreoffice_spreadsheet.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -36,6 +37,19 @@ int runExport(const ExportRequest& request) {
     core::TTranslateArr translations;
     core::ExtractTranslations(text, request.translatedOnly, translations);
 
+    // An explicit OUT asks for a file: "auto" then means the embedded engine.
+    sheets::SpreadsheetChoice choice =
+        request.spreadsheet ? *request.spreadsheet : sheets::spreadsheetChoiceFromEnvironment();
+    if (!request.output.isEmpty()) {
+        if (choice == sheets::SpreadsheetChoice::LibreOffice) {
+            complain(
+                QStringLiteral("-o writes a workbook file; LibreOffice Calc keeps the sheet "
+                               "open instead."));
+            return kWrongUsage;
+        }
+        choice = sheets::SpreadsheetChoice::Embedded;
+    }
+
     QString output = request.output.isEmpty() ? freeWorkbookPath(file)
                                               : QFileInfo(request.output).absoluteFilePath();
     if (!request.force && QFileInfo::exists(output)) {
@@ -45,10 +59,11 @@ int runExport(const ExportRequest& request) {
     }
 
     QString written;
-    sheets::registerEmbeddedWorkbookEngine({.outputPath = output,
-                                            .replaceOutput = request.force,
-                                            .openViewer = false,
-                                            .saved = [&](const QString& path) { written = path; }});
+    const auto registered = sheets::registerChosenSpreadsheet(
+        choice, {.outputPath = output,
+                 .replaceOutput = request.force,
+                 .openViewer = false,
+                 .saved = [&](const QString& path) { written = path; }});
     bool expectedCondition = false;
     core::ExportContext context;
     context.strings = app::builtinString;
@@ -63,6 +78,10 @@ int runExport(const ExportRequest& request) {
     };
     core::ExportTranslations(translations, !request.horizontal, context);
     if (expectedCondition) return kFailed;
+    if (registered == sheets::SpreadsheetChoice::LibreOffice) {
+        printTo(stdout, QStringLiteral("LibreOffice Calc"));
+        return kWritten;
+    }
     if (written.isEmpty()) {
         complain(QStringLiteral("no workbook was written."));
         return kFailed;
