@@ -8,6 +8,7 @@
 #include "app/texts/builtin_strings.h"
 #include "app/translation_file.h"
 #include "core/export_translations.h"
+#include "frame/skin_provider.h"
 #include "platform/ini_file.h"
 #include "skins/controls/ts_bit_btn.h"
 #include "skins/controls/ts_check_box.h"
@@ -16,6 +17,7 @@
 #include "skins/controls/ts_panel.h"
 #include "skins/controls/ts_spin_edit.h"
 #include "skins/manager/skin_manager.h"
+#include "skins/manager/stored_skins.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -25,7 +27,6 @@
 #include <QLocale>
 #include <QMimeData>
 #include <QScreen>
-#include <QShortcut>
 
 namespace lingotab::app {
 
@@ -61,6 +62,7 @@ void setBlackOnWhite(QWidget* widget) {
 TForm1::TForm1(const TextSet& texts, const QString& moduleFileName, QWidget* parent)
     : QWidget(parent),
       sSkinManager1(new skins::TsSkinManager(this)),
+      sSkinProvider1(new frame::TsSkinProvider(this, sSkinManager1)),
       sMemo1(new skins::TsMemo(this)),
       sPanel1(new skins::TsPanel(this)),
       sBitBtn1(new skins::TsBitBtn(sPanel1)),
@@ -99,6 +101,7 @@ void TForm1::createComponents(const TWindowDescription& d) {
         move(screen->availableGeometry().center() - rect().center());
 
     sSkinManager1->setObjectName(QStringLiteral("sSkinManager1"));
+    sSkinManager1->setInternalSkins(skins::builtInSkins());
 
     sOpenDialog1.Title = d.text(QStringLiteral("sOpenDialog1.Title"));
     sOpenDialog1.Filter = d.text(QStringLiteral("sOpenDialog1.Filter"));
@@ -177,10 +180,13 @@ void TForm1::createComponents(const TWindowDescription& d) {
     connect(sBitBtn2, &QPushButton::clicked, this,
             [this] { runShowingErrors(this, [this] { sBitBtn2Click(); }); });
     connect(sCheckBox2, &QCheckBox::toggled, this, [this] { sCheckBox2Click(); });
-    // The title bar's read-me button; until the skinned title bar exists the
-    // read-me is reached with F1.
-    auto* readMe = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(readMe, &QShortcut::activated, this, [this] { sSkinProvider1TitleButtons0MouseUp(); });
+    // The title bar's button that shows the read-me.
+    frame::TsTitleButton* readMe = sSkinProvider1->TitleButtons().Add();
+    readMe->setGlyph(frame::questionMarkGlyph());
+    readMe->OnMouseUp = [this](frame::TsTitleButton*, Qt::MouseButton, Qt::KeyboardModifiers, int,
+                               int) {
+        runShowingErrors(this, [this] { sSkinProvider1TitleButtons0MouseUp(); });
+    };
 }
 
 void TForm1::FormCreate(const QString& moduleFileName) {

@@ -17,6 +17,10 @@ class TsSkinManager;
 class TsSpinEdit;
 }  // namespace lingotab::skins
 
+namespace lingotab::frame {
+class TsSkinProvider;
+}  // namespace lingotab::frame
+
 namespace lingotab::app {
 
 class TRightAnchors;
@@ -37,6 +41,7 @@ class TForm1 : public QWidget {
 
     // Components, in the order of the window description.
     skins::TsSkinManager* const sSkinManager1;
+    frame::TsSkinProvider* const sSkinProvider1;
     TsOpenDialog sOpenDialog1;
     skins::TsMemo* const sMemo1;
     skins::TsPanel* const sPanel1;

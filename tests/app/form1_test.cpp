@@ -112,12 +112,15 @@ TEST_F(Form1Test, StartsWithDefaultsLayoutAndTabOrder) {
 
     // The panel keeps its height, the right-hand group its distance from the
     // right edge, the text area takes the rest.
-    form->resize(1000, 400);
-    EXPECT_EQ(form->sPanel1->geometry(), QRect(0, 0, 1000, 32));
-    EXPECT_EQ(form->sMemo1->geometry(), QRect(0, 32, 1000, 368));
+    // The skinned frame keeps its margins around the client area.
+    const QRect client = form->contentsRect();
+    form->resize(QSize(1000, 400) + form->size() - client.size());
+    EXPECT_EQ(form->sPanel1->geometry(), QRect(client.topLeft(), QSize(1000, 32)));
+    EXPECT_EQ(form->sMemo1->geometry(), QRect(client.topLeft() + QPoint(0, 32), QSize(1000, 368)));
     EXPECT_EQ(form->sBitBtn1->geometry(), QRect(3, 3, 161, 25));
     EXPECT_EQ(form->sBitBtn2->geometry(), QRect(685 + 208, 3, 103, 25));
-    EXPECT_EQ(form->sCheckBox1->x(), 195 + 208);
+    // Anchored right: the right edge keeps its distance (a skin may size the box).
+    EXPECT_EQ(form->sCheckBox1->geometry().right() + 1, 195 + 153 + 208);
     EXPECT_EQ(form->sSpinEdit1->x(), 536 + 208);
     // The bound label ends 4 pixels before the spin box.
     EXPECT_EQ(form->sSpinEdit1->BoundLabel()->geometry().right() + 1 + 4, form->sSpinEdit1->x());
