@@ -1,12 +1,12 @@
 #include "app/translation_file.h"
 
 #include "platform/exception.h"
+#include "platform/text/utf8.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <QFile>
-#include <QStringDecoder>
 #include <cerrno>
 #include <cstring>
 
@@ -32,31 +32,33 @@ struct Descriptor {
 
 }  // namespace
 
-QString decodeTranslationText(const QByteArray& bytes) {
+QByteArray normalizeTranslationBytes(const QByteArray& bytes) {
     QByteArrayView content(bytes);
     if (content.startsWith("\xEF\xBB\xBF")) content = content.sliced(3);
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(content);
-    if (decoder.hasError()) return {};
-    if (const qsizetype nul = text.indexOf(QChar(0)); nul >= 0) text.truncate(nul);
+    if (!isStrictUtf8(content)) return {};
+    if (const qsizetype nul = content.indexOf('\0'); nul >= 0) content.truncate(nul);
 
-    QString shown;
-    shown.reserve(text.size() + text.size() / 16);
-    qsizetype start = 0;
-    while (start < text.size()) {
-        qsizetype end = start;
-        while (end < text.size() && text[end] != u'\r' && text[end] != u'\n') ++end;
-        shown += QStringView(text).sliced(start, end - start);
-        shown += QStringLiteral("\r\n");
-        if (end < text.size() && text[end] == u'\r' && end + 1 < text.size() &&
-            text[end + 1] == u'\n')
-            ++end;
-        start = end + 1;
+    QByteArray shown;
+    shown.reserve(content.size() + content.size() / 16 + 2);
+    const char* p = content.data();
+    const char* const end = p + content.size();
+    while (p < end) {
+        const char* lineEnd = p;
+        while (lineEnd < end && *lineEnd != '\r' && *lineEnd != '\n') ++lineEnd;
+        shown.append(p, lineEnd - p);
+        shown.append("\r\n", 2);
+        if (lineEnd + 1 < end && lineEnd[0] == '\r' && lineEnd[1] == '\n') ++lineEnd;
+        p = lineEnd + 1;
     }
     return shown;
 }
 
-QString LoadTranslationFile(const QString& path) {
+QString decodeTranslationText(const QByteArray& bytes) {
+    // Already checked, so the lenient decoder gives the strict result.
+    return QString::fromUtf8(normalizeTranslationBytes(bytes));
+}
+
+QByteArray ReadTranslationFile(const QString& path) {
     const QByteArray native = QFile::encodeName(path);
     // Opened for reading only; other readers are welcome. Without blocking,
     // so that a named pipe or a device cannot hang the window: only regular
@@ -69,19 +71,29 @@ QString LoadTranslationFile(const QString& path) {
     if (!S_ISREG(info.st_mode)) cannotOpen(path, EINVAL);
     if (info.st_size > kMaxFileSize) cannotOpen(path, EFBIG);
 
-    QByteArray bytes;
-    char buffer[65536];
+    // Read straight into a buffer of the size the file has now; a file that
+    // grows meanwhile is read on until its end.
+    QByteArray bytes(static_cast<qsizetype>(info.st_size) + 1, Qt::Uninitialized);
+    qsizetype filled = 0;
     for (;;) {
-        const ssize_t n = ::read(file.fd, buffer, sizeof buffer);
+        if (filled == bytes.size()) {
+            if (bytes.size() > kMaxFileSize) cannotOpen(path, EFBIG);
+            bytes.resize(bytes.size() * 2);
+        }
+        const ssize_t n = ::read(file.fd, bytes.data() + filled, bytes.size() - filled);
         if (n < 0) {
             if (errno == EINTR) continue;
             cannotOpen(path, errno);
         }
         if (n == 0) break;
-        if (bytes.size() + n > kMaxFileSize) cannotOpen(path, EFBIG);
-        bytes.append(buffer, n);
+        filled += n;
     }
-    return decodeTranslationText(bytes);
+    bytes.truncate(filled);
+    return bytes;
+}
+
+QString LoadTranslationFile(const QString& path) {
+    return decodeTranslationText(ReadTranslationFile(path));
 }
 
 }  // namespace lingotab::app
