@@ -33,9 +33,11 @@ void complain(const QString& message) {
 
 int runExport(const ExportRequest& request) {
     const QString file = QFileInfo(request.file).absoluteFilePath();
-    const QString text = app::LoadTranslationFile(file);
+    // The text the window would show, kept as UTF-8: the extraction reads
+    // bytes, so nothing is decoded to UTF-16 and back.
+    QByteArray text = app::normalizeTranslationBytes(app::ReadTranslationFile(file));
     core::TTranslateArr translations;
-    core::ExtractTranslations(text, request.translatedOnly, translations);
+    core::ExtractTranslationsFromUtf8(std::move(text), request.translatedOnly, translations);
 
     // An explicit OUT asks for a file: "auto" then means the embedded engine.
     sheets::SpreadsheetChoice choice =
