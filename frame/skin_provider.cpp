@@ -332,12 +332,12 @@ QImage TsSkinProvider::frameImage() {
     return image;
 }
 
+// The whole window: the frame picture carries the window section under the
+// client area too, so no other painter of the window is needed.
 void TsSkinProvider::paintFrame(QPaintEvent* event) {
-    const QRegion exposed = (QRegion(Form->rect()) - Form->contentsRect()) & event->region();
-    if (exposed.isEmpty()) return;
     ensureFrame();
     QPainter painter(Form);
-    painter.setClipRegion(exposed);
+    painter.setClipRegion(event->region());
     painter.translate(-layoutOffset(), -layoutOffset());
     painter.drawImage(0, 0, frame_);
     drawButtons(painter);
@@ -632,6 +632,16 @@ bool TsSkinProvider::eventFilter(QObject* watched, QEvent* event) {
                 setFramed(false);
                 break;
             case skins::AC_REFRESH:
+                // Looks attached to the window since then would paint over the
+                // frame: the provider's filter goes first again.
+                QMetaObject::invokeMethod(
+                    this,
+                    [this] {
+                        Form->removeEventFilter(this);
+                        Form->installEventFilter(this);
+                        invalidateFrame();
+                    },
+                    Qt::QueuedConnection);
                 invalidateFrame();
                 break;
             default:
@@ -643,7 +653,7 @@ bool TsSkinProvider::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::Paint:
             paintFrame(static_cast<QPaintEvent*>(event));
-            return false;
+            return true;
         case QEvent::Resize:
             relayout();
             return false;
