@@ -9,6 +9,7 @@
 #include "app/translation_file.h"
 #include "core/export_translations.h"
 #include "frame/skin_provider.h"
+#include "hints/manager/hint_manager.h"
 #include "platform/ini_file.h"
 #include "skins/controls/ts_bit_btn.h"
 #include "skins/controls/ts_check_box.h"
@@ -57,12 +58,27 @@ void setBlackOnWhite(QWidget* widget) {
     widget->setPalette(palette);
 }
 
+// The busy cursor and the running flag of one export, both undone on every
+// way out (before an error is shown).
+struct BusyExport {
+    explicit BusyExport(bool& running) : running_(running) {
+        running_ = true;
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~BusyExport() {
+        QApplication::restoreOverrideCursor();
+        running_ = false;
+    }
+    bool& running_;
+};
+
 }  // namespace
 
 TForm1::TForm1(const TextSet& texts, const QString& moduleFileName, QWidget* parent)
     : QWidget(parent),
       sSkinManager1(new skins::TsSkinManager(this)),
       sSkinProvider1(new frame::TsSkinProvider(this, sSkinManager1)),
+      sHintManager1(new hints::TsHintManager(this)),
       sMemo1(new skins::TsMemo(this)),
       sPanel1(new skins::TsPanel(this)),
       sBitBtn1(new skins::TsBitBtn(sPanel1)),
@@ -74,6 +90,8 @@ TForm1::TForm1(const TextSet& texts, const QString& moduleFileName, QWidget* par
       texts_(texts) {
     createComponents(texts.windowDescription(QStringLiteral("TForm1")));
     runShowingErrors(this, [&] { FormCreate(moduleFileName); });
+    // The window is loaded: the hint manager takes over the application's hints.
+    sHintManager1->Loaded();
 }
 
 TForm1::~TForm1() = default;
@@ -177,8 +195,25 @@ void TForm1::createComponents(const TWindowDescription& d) {
 
     connect(sBitBtn1, &QPushButton::clicked, this,
             [this] { runShowingErrors(this, [this] { sBitBtn1Click(); }); });
-    connect(sBitBtn2, &QPushButton::clicked, this,
-            [this] { runShowingErrors(this, [this] { sBitBtn2Click(); }); });
+    connect(sBitBtn2, &QPushButton::clicked, this, [this] {
+        // Starting an office can take seconds: the export shows the busy
+        // cursor and cannot be started again while it runs.
+        if (exporting_) return;
+        runShowingErrors(this, [this] {
+            const BusyExport busy(exporting_);
+            sBitBtn2Click();
+        });
+    });
+    // Pressing a button hides a hint that is shown.
+    for (QPushButton* button :
+         {static_cast<QPushButton*>(sBitBtn1), static_cast<QPushButton*>(sBitBtn2)})
+        connect(button, &QPushButton::pressed, this, [] { hints::TsHintManager::CancelHint(); });
+
+    sHintManager1->setHTMLMode(true);
+    sHintManager1->setPauseHide(8000);
+    sHintManager1->setSkinSection(QStringLiteral("HINT"));
+    sHintManager1->setUseSkinData(true);
+    sHintManager1->setSkinManager(sSkinManager1);
     connect(sCheckBox2, &QCheckBox::toggled, this, [this] { sCheckBox2Click(); });
     // The title bar's button that shows the read-me.
     frame::TsTitleButton* readMe = sSkinProvider1->TitleButtons().Add();

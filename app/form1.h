@@ -21,6 +21,10 @@ namespace lingotab::frame {
 class TsSkinProvider;
 }  // namespace lingotab::frame
 
+namespace lingotab::hints {
+class TsHintManager;
+}  // namespace lingotab::hints
+
 namespace lingotab::app {
 
 class TRightAnchors;
@@ -42,6 +46,7 @@ class TForm1 : public QWidget {
     // Components, in the order of the window description.
     skins::TsSkinManager* const sSkinManager1;
     frame::TsSkinProvider* const sSkinProvider1;
+    hints::TsHintManager* const sHintManager1;
     TsOpenDialog sOpenDialog1;
     skins::TsMemo* const sMemo1;
     skins::TsPanel* const sPanel1;
@@ -87,6 +92,7 @@ class TForm1 : public QWidget {
     const TextSet& texts_;
     TRightAnchors* anchors_ = nullptr;
     bool shown_ = false;
+    bool exporting_ = false;
 
     QString ExeDir_;
     QString ExeName_;

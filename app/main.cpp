@@ -5,7 +5,7 @@
 #include "app/message_boxes.h"
 #include "app/texts/text_set.h"
 #include "platform/module_file.h"
-#include "sheets/embedded/embedded_engine.h"
+#include "sheets/libreoffice/libreoffice_spreadsheet.h"
 
 #include <QApplication>
 #include <memory>
@@ -13,9 +13,18 @@
 int main(int argc, char** argv) {
     using namespace lingotab;
     QApplication application(argc, argv);
-    // "Excel.Application" is answered by the embedded workbook engine.
-    sheets::registerEmbeddedWorkbookEngine();
     app::installProgramFonts();
+
+    // "Excel.Application" is answered by the spreadsheet application the user
+    // chose in LINGOTAB_SPREADSHEET (a running office of ours, Calc, or the
+    // embedded workbook engine); a choice we do not know falls back to auto.
+    sheets::SpreadsheetChoice choice = sheets::SpreadsheetChoice::Auto;
+    try {
+        choice = sheets::spreadsheetChoiceFromEnvironment();
+    } catch (const Exception& e) {
+        app::ShowErrorBox(nullptr, e.message());
+    }
+    sheets::registerChosenSpreadsheet(choice);
 
     // The text set is chosen before the window is built.
     const app::TextSet& texts = app::currentTextSet();
