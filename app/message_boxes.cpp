@@ -1,6 +1,6 @@
 #include "app/message_boxes.h"
 
-#include "app/application_title.h"
+#include "platform/application_title.h"
 
 #include <QMessageBox>
 
@@ -34,11 +34,11 @@ void setMessageBoxHook(std::function<void(const MessageBoxCall&)> newHook) {
 void ShowErrorBox(QWidget* parent, const QString& message) {
     QString text = message;
     if (!text.isEmpty() && text.back() > u'.') text += u'.';
-    show(parent, {ApplicationTitle(), text, MessageBoxCall::kError});
+    show(parent, {platform::ApplicationTitle(), text, MessageBoxCall::kError});
 }
 
 void ShowMessage(QWidget* parent, const QString& text) {
-    show(parent, {ApplicationTitle(), text, MessageBoxCall::kNone});
+    show(parent, {platform::ApplicationTitle(), text, MessageBoxCall::kNone});
 }
 
 }  // namespace lingotab::app

@@ -1,7 +1,7 @@
 #include "skins/manager/skin_messages.h"
 
-#include <QCoreApplication>
-#include <QFileInfo>
+#include "platform/application_title.h"
+
 #include <QMessageBox>
 
 namespace lingotab::skins {
@@ -34,13 +34,7 @@ void showSkinError(const QString& text) {
 }
 
 void showSkinMessage(const QString& text) {
-    present(TacMessageKind::kPlain, applicationTitle(), text);
-}
-
-QString applicationTitle() {
-    const QString name = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-    const QString stem = name.left(name.indexOf(QLatin1Char('.')));
-    return stem.left(1) + stem.mid(1).toLower();
+    present(TacMessageKind::kPlain, platform::ApplicationTitle(), text);
 }
 
 }  // namespace lingotab::skins

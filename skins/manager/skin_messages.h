@@ -19,8 +19,4 @@ void setSkinMessagePresenter(TacMessagePresenter presenter);
 void showSkinError(const QString& text);
 void showSkinMessage(const QString& text);
 
-// The application title: the executable's file name up to its first full
-// stop, every character after the first in lower case.
-QString applicationTitle();
-
 }  // namespace lingotab::skins

@@ -2,7 +2,7 @@
 // boxes' title and full-stop rules, the read-me encodings and the locale
 // value with the pruning of its keys.
 
-#include "app/application_title.h"
+#include "platform/application_title.h"
 #include "app/locale_value.h"
 #include "app/message_boxes.h"
 #include "app/read_me.h"

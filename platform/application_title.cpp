@@ -1,10 +1,10 @@
-#include "app/application_title.h"
+#include "platform/application_title.h"
 
 #include "platform/module_file.h"
 
 #include <QFileInfo>
 
-namespace lingotab::app {
+namespace lingotab::platform {
 
 QString applicationTitle(const QString& exeName) {
     const QString stem = exeName.section(u'.', 0, 0);
@@ -12,9 +12,8 @@ QString applicationTitle(const QString& exeName) {
 }
 
 QString ApplicationTitle() {
-    static const QString title =
-        applicationTitle(QFileInfo(platform::GetModuleFileName()).fileName());
+    static const QString title = applicationTitle(QFileInfo(GetModuleFileName()).fileName());
     return title;
 }
 
-}  // namespace lingotab::app
+}  // namespace lingotab::platform

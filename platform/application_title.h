@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace lingotab::app {
+namespace lingotab::platform {
 
 // The title of message boxes: the executable's file name up to its first
 // full stop, every character after the first in lower case.
@@ -10,4 +10,4 @@ QString applicationTitle(const QString& exeName);
 // The title for the running executable.
 QString ApplicationTitle();
 
-}  // namespace lingotab::app
+}  // namespace lingotab::platform
