@@ -17,6 +17,7 @@
 #include "platform/exception.h"
 #include "skins/internal/internal_skins.h"
 #include "skins/package/package_writer.h"
+#include "skins/support/required_sections.h"
 #include "support/test_support.h"
 
 namespace {
@@ -196,32 +197,9 @@ TEST(InternalSkins, BuildFolderHoldsTheSamePackages) {
 }
 
 TEST(InternalSkins, DefineEverySectionTheProgramAsksFor) {
-    const QStringList required = {"GLOBALINFO",
-                                  "FORM",
-                                  "FORMTITLE",
-                                  "EDIT",
-                                  "PANEL",
-                                  "BUTTON",
-                                  "CHECKBOX",
-                                  "HINT",
-                                  "MENUITEM",
-                                  "MENULINE",
-                                  "ICOLINE",
-                                  "SELECTION",
-                                  "SPEEDBUTTON_SMALL",
-                                  "DIALOG",
-                                  "SCROLLBAR1H",
-                                  "SCROLLBAR1V",
-                                  "SCROLLBAR2H",
-                                  "SCROLLBAR2V",
-                                  "SCROLLBTNLEFT",
-                                  "SCROLLBTNRIGHT",
-                                  "SCROLLBTNTOP",
-                                  "SCROLLBTNBOTTOM",
-                                  "SCROLLSLIDERH",
-                                  "SCROLLSLIDERV",
-                                  "MAINMENU",
-                                  "EXTRALINE"};
+    // Beyond the program's own sections, the set also carries these two.
+    const QStringList required =
+        lingotab::skins::test::kRequiredSections + QStringList{"MAINMENU", "EXTRALINE"};
     const QStringList globalMasks = {
         "BOXCHECKED",   "BOXUNCHECKED",   "BOXGRAYED", "RADIOCHECKED", "RADIOUNCHECKED",
         "SMALLCHECKED", "SMALLUNCHECKED", "CHECK",     "GRIPIMAGE",    "BICONCLOSE",

@@ -2,37 +2,13 @@
 #include "skins/manager/skin_manager.h"
 #include "skins/manager/skin_messages.h"
 #include "skins/package/package_reader.h"
+#include "skins/support/required_sections.h"
 
 #include <gtest/gtest.h>
 
 namespace lingotab::skins {
 namespace {
 
-// Sections that the program's windows, controls, menus, hints and title bar ask for.
-const char* const kRequiredSections[] = {"GLOBALINFO",
-                                         "FORM",
-                                         "FORMTITLE",
-                                         "EDIT",
-                                         "PANEL",
-                                         "BUTTON",
-                                         "CHECKBOX",
-                                         "HINT",
-                                         "MENUITEM",
-                                         "MENULINE",
-                                         "ICOLINE",
-                                         "SELECTION",
-                                         "SPEEDBUTTON_SMALL",
-                                         "DIALOG",
-                                         "SCROLLBAR1H",
-                                         "SCROLLBAR1V",
-                                         "SCROLLBAR2H",
-                                         "SCROLLBAR2V",
-                                         "SCROLLBTNTOP",
-                                         "SCROLLBTNBOTTOM",
-                                         "SCROLLBTNLEFT",
-                                         "SCROLLBTNRIGHT",
-                                         "SCROLLSLIDERH",
-                                         "SCROLLSLIDERV"};
 // Masks of "GLOBALINFO": check boxes, radio marks, title-bar icons, grip.
 const char* const kRequiredGlobalMasks[] = {"BOXCHECKED",     "BOXUNCHECKED", "RADIOCHECKED",
                                             "RADIOUNCHECKED", "BICONCLOSE",   "BICONMAX",
@@ -71,9 +47,8 @@ TEST(InternalSkins, EveryOneLoadsWithEverySectionAndMaskTheProgramUses) {
         messages.clear();
         EXPECT_TRUE(manager.SkinData.Active) << name;
         EXPECT_FALSE(manager.MasterBitmap.isNull()) << name;
-        for (const char* section : kRequiredSections)
-            EXPECT_GE(manager.GetSkinIndex(QString::fromLatin1(section)), 0)
-                << name << " " << section;
+        for (const QString& section : test::kRequiredSections)
+            EXPECT_GE(manager.GetSkinIndex(section), 0) << name << " " << section.toStdString();
         for (const char* mask : kRequiredGlobalMasks)
             EXPECT_GE(manager.GetMaskIndex(QStringLiteral("GLOBALINFO"), QString::fromLatin1(mask)),
                       0)
